@@ -1,0 +1,24 @@
+#include "app/globali.h"
+
+#include "platform/system.h"
+
+namespace Globali {
+
+int lingua = 0;
+QString fileattuale;
+bool filemodificato = false;
+int scrx = 0, scry = 0;
+
+void setModificato(bool modified)
+{
+    filemodificato = modified;
+    platform::requestMenuEnable();
+}
+
+void setFileAttuale(const QString& path)
+{
+    fileattuale = path;
+    platform::requestMenuEnable();
+}
+
+} // namespace Globali

@@ -1,0 +1,30 @@
+#include "model/forme.h"
+
+#include "platform/conversions.h"
+
+namespace Forme {
+
+ElementTable polilinea;
+int poli_q = 0;
+int poli_d = 0;
+int forma = 0;
+double xprec = 0.0, yprec = 0.0, zprec = 0.0;
+double dx = 0.0, dy = 0.0, dz = 0.0;
+double xgr = 0.0, ygr = 0.0;
+int qualetool = 0;
+bool inversioneforma = false;
+int risoluzione = 0;
+QString testoforma[8][3];
+
+void caricaelemento(const ElementRow& row)
+{
+    forma = platform::CInt(row[kKind]);
+    xprec = row[kX0];
+    yprec = row[kY0];
+    dx = row[kDX];
+    dy = row[kDY];
+    zprec = row[kZ0];
+    dz = row[kDZ];
+}
+
+} // namespace Forme

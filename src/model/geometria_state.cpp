@@ -1,0 +1,29 @@
+#include "model/geometria.h"
+
+#include <cmath>
+
+namespace Geometria {
+
+int origx = 0, origy = 0;
+double zmfct = 0.0;
+int grx = 0, gry = 0;
+bool gridon = false, gridvis = false;
+bool calc_zoom = false;
+double zxmin = 0.0, zymin = 0.0, zxmax = 0.0, zymax = 0.0;
+double x_geom = 0.0, y_geom = 0.0;
+bool gri_aggiungipict = false, gri_successivi = false, archiaro = false;
+platform::PicturePtr griglia;
+platform::CurveShape linea_dis;
+
+void punto_medio(double x1, double y1, double x2, double y2)
+{
+    x_geom = (x1 + x2) / 2.0;
+    y_geom = (y1 + y2) / 2.0;
+}
+
+double distanza_2punti(double x1, double y1, double x2, double y2)
+{
+    return std::sqrt(std::pow(y2 - y1, 2.0) + std::pow(x2 - x1, 2.0));
+}
+
+} // namespace Geometria

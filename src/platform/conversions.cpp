@@ -1,0 +1,139 @@
+#include "platform/conversions.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <string>
+
+namespace platform {
+
+namespace {
+
+// Largest fixed-notation text of a Double: 309 integer digits, a sign, a
+// point and up to 767 fraction digits of a subnormal, with room to spare.
+constexpr int kStrBuffer = 1100;
+
+int formatDouble(char* buffer, double value)
+{
+    if (!std::isfinite(value) || value == 0.0) {
+        buffer[0] = '0';
+        return 1;
+    }
+    auto result = std::to_chars(buffer, buffer + kStrBuffer, value, std::chars_format::fixed);
+    return static_cast<int>(result.ptr - buffer);
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+} // namespace
+
+QString Str(double value)
+{
+    char buffer[kStrBuffer];
+    const int n = formatDouble(buffer, value);
+    return QString::fromLatin1(buffer, n);
+}
+
+QString Str(int value) { return QString::number(value); }
+
+void appendStr(std::string& out, double value)
+{
+    char buffer[kStrBuffer];
+    const int n = formatDouble(buffer, value);
+    out.append(buffer, static_cast<size_t>(n));
+}
+
+double Val(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    if (i < text.size() && text[i] == '+')
+        ++i;
+    // Only a plain decimal number is read: from_chars would also take "inf"
+    // and "nan", which are not numbers to this program.
+    size_t j = i;
+    if (j < text.size() && text[j] == '-')
+        ++j;
+    if (j >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '.'))
+        return 0.0;
+    double value = 0.0;
+    auto result = std::from_chars(text.data() + i, text.data() + text.size(), value,
+                                  std::chars_format::general);
+    if (result.ec != std::errc() || !std::isfinite(value))
+        return 0.0;
+    return value;
+}
+
+double Val(const QString& text)
+{
+    const QByteArray latin = text.toLatin1();
+    return Val(std::string_view(latin.constData(), static_cast<size_t>(latin.size())));
+}
+
+bool isDecimalNumber(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return false;
+    int i = 0;
+    const int n = t.size();
+    if (t[i] == '+' || t[i] == '-')
+        ++i;
+    int digits = 0;
+    while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && t[i] == '.') {
+        ++i;
+        while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        int expDigits = 0;
+        while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    if (i != n)
+        return false;
+    // A number too large for a Double is not a value the program can hold.
+    const QByteArray latin = t.toLatin1();
+    double value = 0.0;
+    const char* begin = latin.constData();
+    if (*begin == '+')
+        ++begin;
+    auto result = std::from_chars(begin, latin.constData() + latin.size(), value);
+    return result.ec == std::errc() && std::isfinite(value);
+}
+
+int CInt(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    const double t = std::trunc(value);
+    if (t >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (t <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(t);
+}
+
+double Round(double value) { return std::round(value); }
+
+QString Chr(int code) { return QString(QChar(code)); }
+
+int Asc(const QString& text) { return text.isEmpty() ? 0 : text.at(0).unicode(); }
+
+} // namespace platform

@@ -1,0 +1,209 @@
+#include "platform/picture.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <cmath>
+
+namespace platform {
+
+QColor hsv(double hue, double saturation, double value)
+{
+    auto clamp01 = [](double v) { return std::isfinite(v) ? std::clamp(v, 0.0, 1.0) : 0.0; };
+    // Qt takes hue 1.0 as invalid; a full turn is the same colour as 0.
+    double h = clamp01(hue);
+    if (h >= 1.0)
+        h = 0.0;
+    return QColor::fromHsvF(static_cast<float>(h), static_cast<float>(clamp01(saturation)),
+                            static_cast<float>(clamp01(value)));
+}
+
+QColor rgb(int red, int green, int blue)
+{
+    return QColor(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
+}
+
+QFont programFont(const QString& family, int size, bool bold)
+{
+    QFont font;
+    const QString lower = family.toLower();
+    if (lower == QLatin1String("arial") || lower == QLatin1String("system") || family.isEmpty()) {
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setStyleHint(QFont::SansSerif);
+    } else {
+        font = QFont(family);
+    }
+    font.setPixelSize(size > 0 ? size : 12);
+    font.setBold(bold);
+    return font;
+}
+
+void paintItem(QPainter& painter, const DrawItem& item)
+{
+    switch (item.kind) {
+    case DrawItem::Kind::Segment: {
+        QPen pen(item.color);
+        pen.setWidthF(item.width);
+        painter.setPen(pen);
+        painter.drawLine(item.p1, item.p2);
+        break;
+    }
+    case DrawItem::Kind::Text:
+        painter.setPen(item.color);
+        painter.setFont(item.font);
+        painter.drawText(item.p1, item.text);
+        break;
+    case DrawItem::Kind::Arc:
+    case DrawItem::Kind::Rect: {
+        const QRectF box(item.p1, item.p2);
+        if (item.bordered) {
+            QPen pen(item.color);
+            pen.setWidthF(item.width);
+            painter.setPen(pen);
+        } else {
+            painter.setPen(Qt::NoPen);
+        }
+        painter.setBrush(item.filled ? QBrush(item.fillColor) : QBrush(Qt::NoBrush));
+        if (item.kind == DrawItem::Kind::Rect) {
+            painter.drawRect(box);
+        } else {
+            // QPainter counts in 1/16 degree, counter-clockwise.
+            const int start = static_cast<int>(std::lround(item.startAngle * 180.0 / M_PI * 16.0));
+            const int span = static_cast<int>(std::lround(item.arcAngle * 180.0 / M_PI * 16.0));
+            if (item.filled)
+                painter.drawPie(box, start, span);
+            else
+                painter.drawArc(box, start, span);
+        }
+        painter.setBrush(Qt::NoBrush);
+        break;
+    }
+    }
+}
+
+Graphics::Graphics(Sink sink) : m_sink(std::move(sink)) {}
+
+QFont Graphics::currentFont() const { return programFont(TextFont, TextSize, Bold); }
+
+void Graphics::DrawLine(double x1, double y1, double x2, double y2)
+{
+    DrawItem item;
+    item.kind = DrawItem::Kind::Segment;
+    item.p1 = QPointF(x1, y1);
+    item.p2 = QPointF(x2, y2);
+    item.color = ForeColor;
+    item.width = std::max(PenWidth, PenHeight);
+    m_sink(item);
+}
+
+void Graphics::DrawString(const QString& text, double x, double y)
+{
+    DrawItem item;
+    item.kind = DrawItem::Kind::Text;
+    item.p1 = QPointF(x, y);
+    item.color = ForeColor;
+    item.text = text;
+    item.font = currentFont();
+    m_sink(item);
+}
+
+void Graphics::DrawObject(const CurveShape& shape, double x, double y)
+{
+    DrawItem item;
+    item.kind = DrawItem::Kind::Segment;
+    item.p1 = QPointF(x + shape.X, y + shape.Y);
+    item.p2 = QPointF(x + shape.X2, y + shape.Y2);
+    item.color = shape.BorderColor;
+    item.width = shape.BorderWidth;
+    if (!std::isfinite(item.p1.x()) || !std::isfinite(item.p1.y()) || !std::isfinite(item.p2.x())
+        || !std::isfinite(item.p2.y()))
+        return; // never hand the painter a coordinate it cannot place
+    m_sink(item);
+}
+
+void Graphics::DrawObject(const ArcShape& shape, double x, double y)
+{
+    DrawItem item;
+    item.kind = DrawItem::Kind::Arc;
+    item.p1 = QPointF(x, y);
+    item.p2 = QPointF(x + shape.Width, y + shape.Height);
+    item.startAngle = shape.StartAngle;
+    item.arcAngle = shape.ArcAngle;
+    item.filled = shape.Fill > 0;
+    item.fillColor = shape.FillColor;
+    item.bordered = shape.Border > 0;
+    item.color = shape.BorderColor;
+    item.width = shape.BorderWidth;
+    m_sink(item);
+}
+
+void Graphics::FillRect(double x, double y, double width, double height)
+{
+    DrawItem item;
+    item.kind = DrawItem::Kind::Rect;
+    item.p1 = QPointF(x, y);
+    item.p2 = QPointF(x + width, y + height);
+    item.filled = true;
+    item.fillColor = ForeColor;
+    item.bordered = false;
+    m_sink(item);
+}
+
+void Graphics::DrawRect(double x, double y, double width, double height)
+{
+    DrawItem item;
+    item.kind = DrawItem::Kind::Rect;
+    item.p1 = QPointF(x, y);
+    item.p2 = QPointF(x + width - 1, y + height - 1);
+    item.color = ForeColor;
+    item.width = std::max(PenWidth, PenHeight);
+    m_sink(item);
+}
+
+Picture::Picture(int width, int height)
+    : m_image(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied),
+      m_graphics([this](const DrawItem& item) { paint(item); })
+{
+    m_image.fill(Qt::white);
+}
+
+Picture::~Picture() { endPainting(); }
+
+void Picture::paint(const DrawItem& item)
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    paintItem(*m_painter, item);
+}
+
+void Picture::endPainting()
+{
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+}
+
+const QImage& Picture::image()
+{
+    endPainting();
+    return m_image;
+}
+
+QRgb Picture::pixel(int x, int y)
+{
+    endPainting();
+    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
+        return 0;
+    return m_image.pixel(x, y);
+}
+
+void Picture::setImage(const QImage& image)
+{
+    endPainting();
+    m_image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace platform

@@ -1,0 +1,131 @@
+#pragma once
+// The program's windows: a backdrop picture under a live layer of drawn
+// shapes, the events the program handles, and one instance per window class.
+#include "platform/picture.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <vector>
+
+namespace platform {
+
+// How a window stands among the others.
+enum class FrameKind {
+    Document = 0,     // a plain top-level window
+    MovableModal = 1, // application-modal, shown without blocking the caller
+    Floating = 3,     // a tool window that stays above the main window
+};
+
+class Window : public QWidget {
+    Q_OBJECT
+public:
+    explicit Window(FrameKind frame, QWidget* parent = nullptr);
+    ~Window() override;
+
+    // The client area's geometry, in screen pixels.
+    int Left() const { return geometry().x(); }
+    int Top() const { return geometry().y(); }
+    int Width() const { return geometry().width(); }
+    int Height() const { return geometry().height(); }
+    void setLeft(int left);
+    void setTop(int top);
+    void setWidth(int width);
+    void setHeight(int height);
+    void place(int left, int top);
+
+    void setTitle(const QString& title) { setWindowTitle(title); }
+    QString title() const { return windowTitle(); }
+
+    // The backdrop: a picture kept behind the live layer until replaced.
+    void setBackdrop(PicturePtr picture);
+    const PicturePtr& backdrop() const { return m_backdrop; }
+    void setBackColor(const QColor& color);
+
+    // The live drawing surface. What is drawn on it stays until Refresh.
+    Graphics& graphics() { return m_graphics; }
+    const std::vector<DrawItem>& liveItems() const { return m_live; }
+    // Wipes the live layer and shows the backdrop again, at once.
+    void Refresh();
+
+    void setMouseCursor(const QCursor& cursor) { setCursor(cursor); }
+
+    // Shows the window and gives it the focus.
+    void showAndActivate();
+
+    // Clicks the enabled default push button, as Return does.
+    bool pressDefaultButton();
+
+protected:
+    // The program's event handlers.
+    virtual void Event_Open() {}
+    // Asked before the window closes; true keeps it open.
+    virtual bool Event_CancelClose() { return false; }
+    virtual void Event_Close() {}
+    virtual void Event_Activate() {}
+    virtual bool Event_KeyDown(const QString& key) { Q_UNUSED(key); return false; }
+    virtual void Event_MouseMove(int x, int y) { Q_UNUSED(x); Q_UNUSED(y); }
+    virtual bool Event_MouseDown(int x, int y) { Q_UNUSED(x); Q_UNUSED(y); return false; }
+    virtual void Event_MouseEnter() {}
+    virtual void Event_MouseExit() {}
+
+    // Called once by the single-instance accessor after the constructor.
+    void runOpen() { Event_Open(); }
+    // Clears the accessor's pointer when this window goes away.
+    virtual void forgetInstance() {}
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    template <class T> friend class SingleWindow;
+
+private:
+    void addLive(const DrawItem& item);
+
+    FrameKind m_frame;
+    PicturePtr m_backdrop;
+    QColor m_backColor = Qt::white;
+    std::vector<DrawItem> m_live;
+    Graphics m_graphics;
+    bool m_wasActive = false;
+};
+
+// One instance of a window class, made on first use (controls, then its
+// Open event) and made anew after it was closed.
+template <class T> class SingleWindow : public Window {
+public:
+    using Window::Window;
+
+    static T& instance()
+    {
+        if (!s_instance) {
+            s_instance = new T();
+            s_instance->runOpen();
+        }
+        return *s_instance;
+    }
+    static bool exists() { return s_instance != nullptr; }
+
+protected:
+    ~SingleWindow() override
+    {
+        if (s_instance == this)
+            s_instance = nullptr;
+    }
+    void forgetInstance() override
+    {
+        if (s_instance == this)
+            s_instance = nullptr;
+    }
+
+private:
+    static inline T* s_instance = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+// Helpers shared by the tests.
+#include "platform/dialogs.h"
+#include "platform/picture.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace testsupport {
+
+// Answers the program's dialogs for the lifetime of the object.
+class DialogScript {
+public:
+    DialogScript();
+    ~DialogScript();
+    // Paths the open and save dialogs answer, in order; an empty path cancels.
+    std::vector<QString> openAnswers;
+    std::vector<QString> saveAnswers;
+    std::vector<platform::SaveAnswer> saveChangesAnswers;
+    // What the program asked.
+    std::vector<QString> saveDefaultNames;
+    std::vector<QString> openTypes;
+    std::vector<QString> questions;
+    int opens = 0, saves = 0, saveChangesAsked = 0;
+};
+
+// The segments of a live layer or list of items, for comparisons.
+struct Segment {
+    double x1, y1, x2, y2;
+    QColor color;
+};
+std::vector<Segment> segmentsOf(const std::vector<platform::DrawItem>& items);
+
+// Lets queued paint and deferred-delete events run.
+void processEvents();
+
+} // namespace testsupport
