@@ -4,18 +4,55 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenuBar>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
 
-Window::Window(FrameKind frame, QWidget* parent)
-    : QWidget(parent), m_frame(frame), m_graphics([this](const DrawItem& item) { addLive(item); })
+WindowBody::WindowBody(Window* window) : QWidget(window), m_window(window)
 {
-    setAttribute(Qt::WA_DeleteOnClose, true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void WindowBody::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_window->m_backColor);
+    if (m_window->m_backdrop)
+        painter.drawImage(0, 0, m_window->m_backdrop->image());
+    for (const DrawItem& item : m_window->m_live)
+        paintItem(painter, item);
+}
+
+void WindowBody::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    m_window->Event_MouseMove(p.x(), p.y());
+}
+
+void WindowBody::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    m_window->Event_MouseDown(p.x(), p.y());
+    event->accept();
+}
+
+void WindowBody::enterEvent(QEnterEvent*) { m_window->Event_MouseEnter(); }
+
+void WindowBody::leaveEvent(QEvent*) { m_window->Event_MouseExit(); }
+
+Window::Window(FrameKind frame, QWidget* parent)
+    : QWidget(parent), m_frame(frame), m_body(new WindowBody(this)), m_layout(new QVBoxLayout(this)),
+      m_graphics([this](const DrawItem& item) { addLive(item); })
+{
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_body);
     switch (frame) {
     case FrameKind::Document:
         setWindowFlags(Qt::Window);
@@ -34,32 +71,49 @@ Window::~Window() = default;
 
 void Window::setLeft(int left) { place(left, Top()); }
 void Window::setTop(int top) { place(Left(), top); }
-void Window::setWidth(int width) { setGeometry(Left(), Top(), std::max(width, 1), Height()); }
-void Window::setHeight(int height) { setGeometry(Left(), Top(), Width(), std::max(height, 1)); }
-void Window::place(int left, int top) { setGeometry(left, top, Width(), Height()); }
+void Window::setWidth(int width) { resizeToBody(width, Height()); }
+void Window::setHeight(int height) { resizeToBody(Width(), height); }
+void Window::place(int left, int top) { setGeometry(left, top, geometry().width(), geometry().height()); }
+
+void Window::resizeToBody(int width, int height)
+{
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    const int bar = (m_menuBar && !m_menuBar->isNativeMenuBar()) ? m_menuBar->sizeHint().height() : 0;
+    m_body->resize(width, height);
+    resize(width, height + bar);
+}
+
+void Window::setMenuBar(QMenuBar* bar)
+{
+    const int width = Width(), height = Height();
+    m_menuBar = bar;
+    m_layout->setMenuBar(bar);
+    resizeToBody(width, height);
+}
 
 void Window::setBackdrop(PicturePtr picture)
 {
     m_backdrop = std::move(picture);
-    update();
+    m_body->update();
 }
 
 void Window::setBackColor(const QColor& color)
 {
     m_backColor = color;
-    update();
+    m_body->update();
 }
 
 void Window::Refresh()
 {
     m_live.clear();
-    update();
+    m_body->update();
 }
 
 void Window::addLive(const DrawItem& item)
 {
     m_live.push_back(item);
-    update();
+    m_body->update();
 }
 
 void Window::showAndActivate()
@@ -79,33 +133,6 @@ bool Window::pressDefaultButton()
     }
     return false;
 }
-
-void Window::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), m_backColor);
-    if (m_backdrop)
-        painter.drawImage(0, 0, m_backdrop->image());
-    for (const DrawItem& item : m_live)
-        paintItem(painter, item);
-}
-
-void Window::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    Event_MouseMove(p.x(), p.y());
-}
-
-void Window::mousePressEvent(QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    Event_MouseDown(p.x(), p.y());
-    event->accept();
-}
-
-void Window::enterEvent(QEnterEvent*) { Event_MouseEnter(); }
-
-void Window::leaveEvent(QEvent*) { Event_MouseExit(); }
 
 void Window::keyPressEvent(QKeyEvent* event)
 {

@@ -7,6 +7,9 @@
 #include <QWidget>
 #include <vector>
 
+class QMenuBar;
+class QVBoxLayout;
+
 namespace platform {
 
 // How a window stands among the others.
@@ -16,17 +19,42 @@ enum class FrameKind {
     Floating = 3,     // a tool window that stays above the main window
 };
 
+class Window;
+
+// The drawing area of a window: it shows the backdrop and the live layer,
+// holds the window's controls and hands mouse events to the window. Below a
+// menu bar, when the window has one; its top left is the window's (0, 0).
+class WindowBody : public QWidget {
+    Q_OBJECT
+public:
+    explicit WindowBody(Window* window);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    Window* m_window;
+};
+
 class Window : public QWidget {
     Q_OBJECT
 public:
     explicit Window(FrameKind frame, QWidget* parent = nullptr);
     ~Window() override;
 
-    // The client area's geometry, in screen pixels.
+    // Controls are made with body() as their parent.
+    QWidget* body() const { return m_body; }
+
+    // The client area's geometry, in screen pixels: Left and Top of the
+    // window's content, Width and Height of its drawing area.
     int Left() const { return geometry().x(); }
     int Top() const { return geometry().y(); }
-    int Width() const { return geometry().width(); }
-    int Height() const { return geometry().height(); }
+    int Width() const { return m_body->width(); }
+    int Height() const { return m_body->height(); }
     void setLeft(int left);
     void setTop(int top);
     void setWidth(int width);
@@ -47,7 +75,11 @@ public:
     // Wipes the live layer and shows the backdrop again, at once.
     void Refresh();
 
-    void setMouseCursor(const QCursor& cursor) { setCursor(cursor); }
+    void setMouseCursor(const QCursor& cursor) { m_body->setCursor(cursor); }
+
+    // Puts a menu bar above the drawing area (on macOS it becomes the
+    // application's menu bar and takes no room in the window).
+    void setMenuBar(QMenuBar* bar);
 
     // Shows the window and gives it the focus.
     void showAndActivate();
@@ -73,22 +105,25 @@ protected:
     // Clears the accessor's pointer when this window goes away.
     virtual void forgetInstance() {}
 
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
     template <class T> friend class SingleWindow;
+    friend class WindowBody;
+
+public:
+    // Sizes the window so that its drawing area is width x height.
+    void resizeToBody(int width, int height);
 
 private:
     void addLive(const DrawItem& item);
 
     FrameKind m_frame;
+    WindowBody* m_body;
+    QVBoxLayout* m_layout;
+    QMenuBar* m_menuBar = nullptr;
     PicturePtr m_backdrop;
     QColor m_backColor = Qt::white;
     std::vector<DrawItem> m_live;
