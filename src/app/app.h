@@ -1,5 +1,7 @@
 #pragma once
-// The application object: start-up, application events and menu commands.
+// The application: start-up, the application events, the menu commands and
+// the document commands shared by the windows.
+#include <QString>
 #include <QStringList>
 
 class QApplication;
@@ -9,5 +11,48 @@ namespace App {
 // Runs the program: start-up, then the event loop. Documents named on the
 // command line are opened after start-up.
 int run(QApplication& qt, const QStringList& documents);
+
+// Start-up of the program's state, before the first event; fills nothing
+// the event loop must do. run() calls it; tests call it to start the program
+// without an event loop.
+void startUp(const QStringList& documents);
+
+// Application events.
+void Event_Open();
+void Event_Close();
+void Event_EnableMenuItems();
+// A document handed over by the system or named on the command line; asks
+// about unsaved changes first.
+void Event_OpenDocument(const QString& path);
+
+// Menu commands; each returns false (not handled further).
+bool _FileNew_Action();
+bool _FileOpen_Action();
+bool _FileSave_Action();
+bool _FileSaveas_Action();
+bool _FileCreate3D_Action();
+bool _AppleModanovainfo_Action();
+
+// Writes the document to path (atomically). On success path is the current
+// file and the document is not modified; on failure the beep, and the
+// current file and the mark stay as they were.
+bool filesalva(const QString& path);
+
+// The "save the changes?" question, asked only when the document is
+// modified. Save saves as File > Save does (through the save dialog when the
+// document is untitled) and gives true only when the save succeeded; Don't
+// Save gives true; Cancel gives false. Not modified: true, nothing asked.
+bool salvaModifiche();
+
+// The main window or the quit item asks to end the program: the unsaved
+// changes question, then the preferences are written. True when the program
+// may quit.
+bool richiestaChiusura();
+
+// The preferences file: read gives the language value it holds (1 when
+// there is no file), write stores the current language.
+int leggiPreferenze();
+bool scriviPreferenze();
+QString percorsoPreferenze();
 
 } // namespace App

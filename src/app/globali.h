@@ -17,4 +17,17 @@ extern int scrx, scry;
 void setModificato(bool modified);
 void setFileAttuale(const QString& path);
 
+// Opens the document at path (nothing for an empty path). The whole file is
+// checked first; a file that cannot be read or breaks the layout's rules is
+// refused with the beep and nothing changes. True when it was opened.
+bool apri_file(const QString& path);
+
+// Back to a new, empty, untitled document that is not modified.
+void azzeratutto();
+
+// The interface languages: set lingua, then the menu bar's texts and those
+// of the "Create 3D" window.
+void local_usa();
+void local_ita();
+
 } // namespace Globali

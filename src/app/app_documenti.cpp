@@ -1,0 +1,129 @@
+// Saving and opening documents, and the question about unsaved changes.
+#include "app/app.h"
+#include "app/documento.h"
+#include "app/filetypes.h"
+#include "app/globali.h"
+#include "platform/beep.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+
+namespace {
+
+platform::SaveQuestionTexts questionTexts()
+{
+    platform::SaveQuestionTexts t;
+    const QString name = Globali::fileattuale.isEmpty() ? QString()
+                                                        : platform::fileName(Globali::fileattuale);
+    if (Globali::lingua == 2) {
+        t.question = name.isEmpty() ? QStringLiteral("Registrare le modifiche al documento?")
+                                    : QStringLiteral("Registrare le modifiche a \"%1\"?").arg(name);
+        t.save = QStringLiteral("Salva");
+        t.dontSave = QStringLiteral("Non salvare");
+        t.cancel = QStringLiteral("Annulla");
+    } else {
+        t.question = name.isEmpty() ? QStringLiteral("Save the changes to the document?")
+                                    : QStringLiteral("Save the changes to \"%1\"?").arg(name);
+        t.save = QStringLiteral("Save");
+        t.dontSave = QStringLiteral("Don't Save");
+        t.cancel = QStringLiteral("Cancel");
+    }
+    return t;
+}
+
+// The save dialog with the document type; true when a file was chosen and
+// written.
+bool salvaConNome()
+{
+    const QString proposed = Globali::fileattuale.isEmpty()
+                                 ? QStringLiteral("file.mdn")
+                                 : platform::fileName(Globali::fileattuale);
+    const QString path = platform::showSaveDialog(FileTypes::pModanovafileModanovaform, proposed);
+    if (path.isEmpty())
+        return false;
+    return App::filesalva(path);
+}
+
+} // namespace
+
+namespace App {
+
+bool filesalva(const QString& path)
+{
+    const QByteArray bytes = documento::documentBytes(documento::currentDocument());
+    if (!platform::writeFileAtomically(path, bytes)) {
+        platform::Beep();
+        return false;
+    }
+    Globali::fileattuale = path;
+    Globali::setModificato(false);
+    return true;
+}
+
+bool salvaModifiche()
+{
+    if (!Globali::filemodificato)
+        return true;
+    switch (platform::askSaveChanges(questionTexts())) {
+    case platform::SaveAnswer::Save:
+        if (Globali::fileattuale.isEmpty())
+            return salvaConNome();
+        return filesalva(Globali::fileattuale);
+    case platform::SaveAnswer::DontSave:
+        return true;
+    case platform::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool _FileSave_Action()
+{
+    if (Globali::fileattuale.isEmpty())
+        platform::Beep();
+    else
+        filesalva(Globali::fileattuale);
+    return false;
+}
+
+bool _FileSaveas_Action()
+{
+    salvaConNome();
+    return false;
+}
+
+bool _FileOpen_Action()
+{
+    if (!salvaModifiche())
+        return false;
+    Globali::apri_file(platform::showOpenDialog(FileTypes::pModanovafileModanovaform));
+    return false;
+}
+
+void Event_OpenDocument(const QString& path)
+{
+    if (path.isEmpty() || !salvaModifiche())
+        return;
+    Globali::apri_file(path);
+}
+
+} // namespace App
+
+namespace Globali {
+
+bool apri_file(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const auto lines = platform::readTextLines(path);
+    const auto document = lines ? documento::parseDocument(*lines) : std::nullopt;
+    if (!document) {
+        platform::Beep();
+        return false;
+    }
+    documento::applyDocument(*document);
+    fileattuale = path;
+    setModificato(false);
+    return true;
+}
+
+} // namespace Globali
