@@ -1,0 +1,35 @@
+#pragma once
+// The numeric element editor "XY": the element label, the pointer read-outs,
+// the three delta fields and the navigation buttons.
+#include "editor/EditFieldIntero.h"
+#include "platform/controls.h"
+#include "platform/window.h"
+
+class fin_edita : public platform::SingleWindow<fin_edita> {
+public:
+    fin_edita();
+
+    // Enables the navigation buttons for the current position in the chain.
+    void aggiorna_bottoni();
+
+    EditFieldIntero* efxdelta = nullptr;
+    platform::StaticText* testox = nullptr;
+    platform::StaticText* testoy = nullptr;
+    platform::StaticText* StaticText2 = nullptr;
+    EditFieldIntero* efydelta = nullptr;
+    platform::StaticText* StaticText3 = nullptr;
+    // 0 "<<", 1 "<", 2 ">", 3 ">>", 4 "ok".
+    platform::ControlArray<platform::PushButton> bot_scorri;
+    platform::StaticText* StaticText4 = nullptr;
+    platform::OvalShape* Oval1 = nullptr;
+    EditFieldIntero* efzdelta = nullptr;
+    platform::StaticText* StaticText5 = nullptr;
+    platform::StaticText* StaticText6 = nullptr;
+    platform::StaticText* StaticText7 = nullptr;
+    platform::OvalShape* Oval2 = nullptr;
+    platform::StaticText* txtforma = nullptr;
+    platform::StaticText* txttipo = nullptr;
+
+private:
+    void Layout();
+};

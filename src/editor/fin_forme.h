@@ -1,0 +1,37 @@
+#pragma once
+// The tool palette "Tools": the six shape tools with their highlight, the
+// add/edit mode switch, delete, capture, transforms, view and settings.
+#include "platform/controls.h"
+#include "platform/window.h"
+
+class fin_forme : public platform::SingleWindow<fin_forme> {
+public:
+    fin_forme();
+
+    // Shows the named resource picture on a button and remembers its name in
+    // the button's "iconName" property.
+    static void setButtonIcon(platform::BevelButton* button, const QString& name);
+
+    // The frame around the chosen tool.
+    platform::RectangleShape* rec_sel = nullptr;
+    // Coloured panels behind the zoom, transform and settings groups.
+    platform::RectangleShape* Rectangle2 = nullptr;
+    platform::RectangleShape* Rectangle1 = nullptr;
+    platform::ControlArray<platform::BevelButton> bot_forma;
+    platform::ControlArray<platform::BevelButton> bot_move;
+    platform::ControlArray<platform::BevelButton> bot_zoom;
+    platform::LineShape* Line1 = nullptr;
+    platform::LineShape* Line2 = nullptr;
+    platform::LineShape* Line3 = nullptr;
+    platform::RectangleShape* Rectangle3 = nullptr;
+    platform::ControlArray<platform::BevelButton> bot_setup;
+    platform::BevelButton* bot_sagoma = nullptr;
+    platform::BevelButton* bot_percorso = nullptr;
+    // A toggle: its value is the editor's mode, down (true) in edit mode.
+    platform::BevelButton* bot_sel = nullptr;
+    platform::BevelButton* bot_can = nullptr;
+    platform::BevelButton* bot_3d = nullptr;
+
+private:
+    void Layout();
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The main drawing window: the backdrop picture with the grid and the chain,
+// the live rubber band over it, and the start and end markers.
+#include "platform/controls.h"
+#include "platform/window.h"
+
+class fin_principale : public platform::SingleWindow<fin_principale> {
+public:
+    fin_principale();
+
+    // Transparent for the mouse: the window's own events cover it.
+    platform::Canvas* canvas_disegno = nullptr;
+    // End marker and start marker of the current element.
+    platform::OvalShape* pointer = nullptr;
+    platform::OvalShape* prepointer = nullptr;
+    // Busy indicator shown while a transform or view command redraws.
+    platform::ChasingArrows* ChasingArrows1 = nullptr;
+};
