@@ -1,0 +1,117 @@
+#pragma once
+// The "Create 3D" window: previews of the stored profile and path, the 3-D
+// creation settings, the choice of solid, opening a profile or path from a
+// document, handing them back to the editor, and saving or copying the GDL
+// text. The left half belongs to the profile, the right half to the path.
+//
+// Every editable control stands for one slot of esportazione::daticreatred:
+//   slcrea3d(0), (1), (2)     slots 0, 1, 10 (arc resolutions, revolution angle)
+//   StaticTesto(0), (1)       read-outs of slots 0, 1
+//   efdati3d(i), i = 0..3     slot i + 2 (scale as multiplier and percent)
+//   CheckB(i), i = 0..3       slot i + 6 (Solid, Structured, Closed, Virtual edges)
+//   efdatialfa3d(i), 10..15   slot i (revolution angle, rotations, path angles)
+//   efdelta3d(i), 16..17      slot i (profile offsets)
+// and bot_exp(i) chooses the solid, esportazione::profopath = i.
+#include "platform/controls.h"
+#include "platform/window.h"
+
+class fin_3d : public platform::SingleWindow<fin_3d> {
+public:
+    fin_3d();
+
+    // Shows the window and prepares it for a visit. Callers that bring the
+    // window up (the palette's 3D and capture buttons, File > Create 3D..)
+    // use this rather than show(): activation events are the window
+    // system's to deliver, and the visit must start even when none comes.
+    void mostra();
+
+    // True from the activation that starts a visit until ritorna ends it.
+    bool inVisita() const { return m_visita; }
+
+    // --- Controls, in their creation order.
+    platform::Separator* Separator1;
+    platform::Separator* Separator2;
+    platform::RectangleShape* Rectangle2;
+    platform::RectangleShape* Rectangle1;
+    platform::Canvas* Canvas1;
+    platform::Canvas* Canvas2;
+    platform::RectangleShape* rec_sel;
+    platform::ControlArray<platform::BevelButton> bot_exp;
+    platform::ImageWell* ImageWell2;
+    platform::PushButton* bottone_s_o;
+    platform::PushButton* bottone_s_e;
+    platform::PushButton* bottone_p_o;
+    platform::PushButton* bottone_p_e;
+    platform::StaticText* StaticText1;
+    platform::StaticText* StaticText2;
+    platform::PushButton* PushButton1;
+    platform::ImageWell* ImageWell1;
+    platform::ImageWell* ImageWell3;
+    platform::ImageWell* ImageWell4;
+    platform::PushButton* PushButton2;
+    platform::PushButton* PushButton3;
+    platform::LineShape* Line1;
+    platform::ProgressBar* ProgressBar1;
+    platform::StaticText* StaticT1;
+    platform::ControlArray<platform::Slider> slcrea3d;
+    platform::StaticText* StaticT2;
+    platform::StaticText* StaticSAG_XY;
+    platform::StaticText* StaticPER_XY;
+    platform::ControlArray<platform::StaticText> StaticTesto;
+    platform::ControlArray<platform::EditField> efdati3d;
+    platform::ControlArray<platform::CheckBox> CheckB;
+    platform::StaticText* StaticText5;
+    platform::StaticText* StaticText6;
+    platform::StaticText* StaticText7;
+    platform::StaticText* StaticText8;
+    platform::StaticText* StaticText9;
+    platform::StaticText* StaticText10;
+    platform::Canvas* Canvas3;
+    platform::StaticText* StaticText3;
+    platform::ControlArray<platform::EditField> efdatialfa3d;
+    platform::PopupArrow* PopupArrow1;
+    platform::PopupArrow* PopupArrow2;
+    platform::StaticText* StaticText4;
+    platform::StaticText* StaticText11;
+    platform::StaticText* StaticText12;
+    platform::StaticText* StaticText13;
+    platform::StaticText* StaticText14;
+    platform::ControlArray<platform::EditField> efdelta3d;
+    platform::StaticText* StaticText15;
+    platform::StaticText* StaticText16;
+    platform::StaticText* StaticText17;
+
+    // --- Handlers (one per control array, given the member's index).
+    void bot_exp_Action(int index);
+    void bottone_s_o_Action();
+    void bottone_s_e_Action();
+    void bottone_p_o_Action();
+    void bottone_p_e_Action();
+    void PushButton1_Action();
+    void PushButton2_Action();
+    void PushButton3_Action();
+    void slcrea3d_ValueChanged(int index);
+    void efdati3d_LostFocus(int index);
+    void CheckB_Action(int index);
+    void efdatialfa3d_LostFocus(int index);
+    void efdelta3d_LostFocus(int index);
+
+    // --- Methods.
+    void Event_Activate() override;
+    void disegnasagoma();
+    void disegnapercorso();
+    void aggiornadati();
+    void ritorna();
+    void contr_scala();
+    void contr_angoli();
+    void arcorivo(int angle);
+
+    // The pictogram's two wedges as last drawn into Canvas3 (for inspection).
+    const QImage& pittogramma() const { return Canvas3->backdrop(); }
+
+private:
+    void creaControlli();
+    void collegaEventi();
+
+    bool m_visita = false;
+};
