@@ -49,6 +49,13 @@ bool salvaModifiche();
 // may quit.
 bool richiestaChiusura();
 
+// FileQuit: the unsaved changes question, then the program ends.
+void quit();
+// Ends the event loop (the main window calls it once it has closed).
+void termina();
+// Brings the main window forward.
+void mostraPrincipale();
+
 // The preferences file: read gives the language value it holds (1 when
 // there is no file), write stores the current language.
 int leggiPreferenze();

@@ -1,0 +1,151 @@
+#include "app/tendine.h"
+
+#include "app/app.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
+
+namespace {
+
+QPointer<Tendine> s_bar;
+
+// The Edit items work on the text field that has the keyboard focus.
+enum class EditCommand { Undo, Cut, Copy, Paste, Clear };
+
+template <class T> void applyToText(T* field, EditCommand command)
+{
+    switch (command) {
+    case EditCommand::Undo: field->undo(); break;
+    case EditCommand::Cut: field->cut(); break;
+    case EditCommand::Copy: field->copy(); break;
+    case EditCommand::Paste: field->paste(); break;
+    case EditCommand::Clear: field->textCursor().removeSelectedText(); break;
+    }
+}
+
+void editFocused(EditCommand command)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        switch (command) {
+        case EditCommand::Undo: line->undo(); break;
+        case EditCommand::Cut: line->cut(); break;
+        case EditCommand::Copy: line->copy(); break;
+        case EditCommand::Paste: line->paste(); break;
+        case EditCommand::Clear:
+            if (line->hasSelectedText())
+                line->del();
+            break;
+        }
+    } else if (auto* text = qobject_cast<QTextEdit*>(focus)) {
+        applyToText(text, command);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
+        applyToText(plain, command);
+    }
+}
+
+} // namespace
+
+Tendine& Tendine::instance()
+{
+    if (!s_bar)
+        s_bar = new Tendine();
+    return *s_bar;
+}
+
+bool Tendine::exists() { return !s_bar.isNull(); }
+
+Tendine::Tendine()
+{
+    setNativeMenuBar(true);
+
+    QMenu* file = addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
+    QAction* nuovo = add(file, QStringLiteral("FileNew"), QStringLiteral("New"), QStringLiteral("Ctrl+N"));
+    QAction* apri = add(file, QStringLiteral("FileOpen"), QStringLiteral("Open.."), QStringLiteral("Ctrl+O"));
+    separator(file, QStringLiteral("UntitledMenu3"));
+    QAction* salva = add(file, QStringLiteral("FileSave"), QStringLiteral("Save"), QStringLiteral("Ctrl+S"));
+    QAction* salvacome = add(file, QStringLiteral("FileSaveas"), QStringLiteral("Save as.."), QString());
+    separator(file, QStringLiteral("UntitledMenu2"));
+    QAction* crea = add(file, QStringLiteral("FileCreate3D"), QStringLiteral("Create 3D.."), QStringLiteral("Ctrl+E"));
+    separator(file, QStringLiteral("UntitledMenu1"));
+    QAction* esci = add(file, QStringLiteral("FileQuit"), QStringLiteral("Quit"), QStringLiteral("Ctrl+Q"));
+    esci->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
+    QAction* undo = add(edit, QStringLiteral("EditUndo"), QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"));
+    separator(edit, QStringLiteral("UntitledMenu0"));
+    QAction* cut = add(edit, QStringLiteral("EditCut"), QStringLiteral("Cut"), QStringLiteral("Ctrl+X"));
+    QAction* copy = add(edit, QStringLiteral("EditCopy"), QStringLiteral("Copy"), QStringLiteral("Ctrl+C"));
+    QAction* paste = add(edit, QStringLiteral("EditPaste"), QStringLiteral("Paste"), QStringLiteral("Ctrl+V"));
+    QAction* clear = add(edit, QStringLiteral("EditClear"), QStringLiteral("Clear"), QString());
+    QAction* about = add(edit, QStringLiteral("AppleModanovainfo"), QStringLiteral("Modanova info.."), QString());
+    about->setMenuRole(QAction::AboutRole);
+
+    // The document commands start disabled until the enabling event has
+    // looked at the document.
+    nuovo->setEnabled(false);
+    apri->setEnabled(false);
+    salva->setEnabled(false);
+
+    connect(salvacome, &QAction::triggered, this, [] { App::_FileSaveas_Action(); });
+    connect(apri, &QAction::triggered, this, [] { App::_FileOpen_Action(); });
+    connect(nuovo, &QAction::triggered, this, [] { App::_FileNew_Action(); });
+    connect(salva, &QAction::triggered, this, [] { App::_FileSave_Action(); });
+    connect(crea, &QAction::triggered, this, [] { App::_FileCreate3D_Action(); });
+    connect(about, &QAction::triggered, this, [] { App::_AppleModanovainfo_Action(); });
+    connect(esci, &QAction::triggered, this, [] { App::quit(); });
+
+    connect(undo, &QAction::triggered, this, [] { editFocused(EditCommand::Undo); });
+    connect(cut, &QAction::triggered, this, [] { editFocused(EditCommand::Cut); });
+    connect(copy, &QAction::triggered, this, [] { editFocused(EditCommand::Copy); });
+    connect(paste, &QAction::triggered, this, [] { editFocused(EditCommand::Paste); });
+    connect(clear, &QAction::triggered, this, [] { editFocused(EditCommand::Clear); });
+
+    // The platform looks at the items again before it shows a menu.
+    connect(file, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });
+    connect(edit, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });
+}
+
+QAction* Tendine::add(QMenu* menu, const QString& name, const QString& text, const QString& shortcut)
+{
+    auto* action = new QAction(text, menu);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(QKeySequence(shortcut));
+        // The commands work from every window of the program, not only
+        // from the one the bar is shown in.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    menu->addAction(action);
+    return action;
+}
+
+void Tendine::separator(QMenu* menu, const QString& name)
+{
+    QAction* line = menu->addSeparator();
+    line->setObjectName(name);
+    line->setText(QStringLiteral("-"));
+}
+
+QAction* Tendine::item(const QString& name) const
+{
+    for (QAction* a : findChildren<QAction*>())
+        if (a->objectName() == name)
+            return a;
+    return nullptr;
+}
+
+QMenu* Tendine::menu(const QString& name) const
+{
+    return findChild<QMenu*>(name);
+}
