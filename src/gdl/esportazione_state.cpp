@@ -16,5 +16,6 @@ int qualetestocontrol = 0;
 double lastx = 0.0, lasty = 0.0, lastz = 0.0;
 bool nonsaltaultimo = false;
 bool masaltaprimo = false;
+int punti_saltati = 0;
 
 } // namespace esportazione

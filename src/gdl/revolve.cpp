@@ -1,0 +1,117 @@
+// The revolution: one REVOLVE statement turning the stored profile about the
+// axis. The profile is reflected about the 45-degree line through its first
+// start point while it is written (its x and y deltas exchanged), and given
+// back afterwards.
+#include "gdl/esportazione.h"
+#include "gdl/finestra3d.h"
+#include "gdl/scrittura.h"
+#include "gdl/testo.h"
+#include "model/forme.h"
+#include "platform/conversions.h"
+#include "platform/yield.h"
+
+namespace esportazione {
+
+namespace {
+
+void riconcatena(int i)
+{
+    if (i > 0) {
+        sagoma(i, kX0) = sagoma(i - 1, kX0) + sagoma(i - 1, kDX);
+        sagoma(i, kY0) = sagoma(i - 1, kY0) + sagoma(i - 1, kDY);
+    }
+}
+
+int maschera()
+{
+    int mask = 48;
+    if (finestra::opzione(0)) // Solid
+        mask += 15;
+    if (finestra::opzione(1)) // Structured
+        mask += 64;
+    if (finestra::opzione(2)) // Closed
+        mask -= 48;
+    return mask;
+}
+
+} // namespace
+
+void s_ruota(int verso)
+{
+    const int n = scrittura::righe(sagoma, sago_q);
+    for (int i = 0; i < n; ++i) {
+        riconcatena(i);
+        const double vecchioDx = sagoma(i, kDX);
+        const double vecchioDy = sagoma(i, kDY);
+        sagoma(i, kDX) = -verso * vecchioDy;
+        sagoma(i, kDY) = verso * vecchioDx;
+        platform::yieldToEventLoop();
+    }
+}
+
+void s_specchia(int sx, int sy)
+{
+    const int n = scrittura::righe(sagoma, sago_q);
+    for (int i = 0; i < n; ++i) {
+        sagoma(i, kKind) = mirrorKind(sagoma(i, kKind));
+        riconcatena(i);
+        sagoma(i, kDX) = sx * sagoma(i, kDX);
+        sagoma(i, kDY) = sy * sagoma(i, kDY);
+        platform::yieldToEventLoop();
+    }
+}
+
+void testocrea_revolve_gdl()
+{
+    using namespace scrittura;
+    const int nsag = righe(sagoma, sago_q);
+    Forme::risoluzione = platform::CInt(daticreatred[0]);
+    preparaTesto(puntiMassimi(sagoma, nsag, risoluzione_generatore()) * kBytePuntoSagoma);
+
+    // Together: every element's (dx, dy) becomes (dy, dx), and each kind its mirror.
+    s_ruota(1);
+    finestra::progresso(10, false);
+    s_specchia(-1, 1);
+    finestra::progresso(20, false);
+
+    masaltaprimo = true;
+    qualetestocontrol = 0;
+    const double s = finestra::scalaProfilo();
+    Forme::risoluzione = platform::CInt(daticreatred[0]);
+    azzeraElemento();
+    punti_saltati = 0;
+    // The origin point comes first and is never left out.
+    testocrea_cosa(0, 0);
+    int n = 1;
+    if (nsag > 0) {
+        masaltaprimo = false;
+        for (int i = 0; i < nsag; ++i) {
+            const ElementRow& row = sagoma.row(i);
+            caricaScalato(row, s, false);
+            const int stato = i < nsag - 1 ? calcola_stato(i) : 0;
+            n += testocrea_cosa(platform::CInt(row[kKind]), stato);
+            finestra::progresso(nsag > 1 ? platform::CInt(static_cast<double>(i) / (nsag - 1) * 50 + 25) : 25, false);
+            platform::yieldToEventLoop();
+        }
+    }
+    // The count is that of the lines written: every point left out is off it.
+    n -= punti_saltati;
+
+    s_ruota(-1);
+    finestra::progresso(90, false);
+    s_specchia(1, -1);
+    finestra::progresso(100, false);
+
+    std::string testa;
+    aggiungiRotazioni(testa, "ROTY -90+");
+    testa += "REVOLVE ";
+    testo::appendInt(testa, n);
+    testa += ", ";
+    testo::appendInt(testa, platform::CInt(daticreatred[10]));
+    testa += ", ";
+    testo::appendInt(testa, maschera());
+    chiudiTesto(testa);
+    finestra::progresso(0, false);
+}
+
+} // namespace esportazione

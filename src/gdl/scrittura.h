@@ -1,0 +1,39 @@
+#pragma once
+// Shared pieces of the two statement writers.
+#include "gdl/esportazione.h"
+
+#include <cstddef>
+#include <string>
+
+namespace esportazione::scrittura {
+
+// Room left at the front of the text for the head, which is known only when
+// every point has been counted. A longer head is inserted instead.
+inline constexpr std::size_t kSpazioTesta = 256;
+
+// Generous sizes of a profile and of a path point line, for the reserve.
+inline constexpr std::size_t kBytePuntoSagoma = 64;
+inline constexpr std::size_t kBytePuntoPercorso = 96;
+
+// Makes room for the head at the front of the text and reserves about what
+// the points will take, so the text grows without copying.
+void preparaTesto(std::size_t byte);
+// Puts the head in its room and closes the text with "DEL TOP".
+void chiudiTesto(const std::string& testa);
+
+// The most points a chain of q rows of table can hand over at resolution r.
+std::size_t puntiMassimi(const ElementTable& table, int q, int r);
+
+// The current element set to all zeros.
+void azzeraElemento();
+// Loads row r of a chain into the current element in metres, scaled by s;
+// a profile is flat, so its heights stay 0.
+void caricaScalato(const ElementRow& r, double s, bool conAltezze);
+
+// The three rotation lines; the y line starts with yPrefisso.
+void aggiungiRotazioni(std::string& testa, const char* yPrefisso);
+
+// Rows a writer can walk: the count, kept within the table.
+int righe(const ElementTable& table, int q);
+
+} // namespace esportazione::scrittura
