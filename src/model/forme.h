@@ -2,6 +2,7 @@
 // The editor's chain, the current element and the tool choice.
 #include "model/element.h"
 
+#include <QColor>
 #include <QString>
 
 namespace Forme {
@@ -27,8 +28,23 @@ extern int risoluzione;
 // Shape names, indexed [k][lingua]: k 0..5 tools, 6 "Circular", 7 "Elliptical".
 extern QString testoforma[8][3];
 
+// Chooses palette tool t (0..5): moves the highlight, toggles the variant
+// when t is already the tool, sets the tool and kind, retypes the selected
+// element in edit mode and writes the numeric editor's two labels.
 void sceltaforma(int t);
+// Toggles the tools' second variant and colours the highlight by it.
 void invertiforma();
+
+// The element label: the index poli_d, a blank and the current tool's name.
+QString etichetta();
+// The type label: "Circular" or "Elliptical" for tools 2 to 5, empty otherwise.
+QString etichetta_tipo();
+// Writes the element label into the numeric editor.
+void aggiorna_etichetta();
+
+// The highlight colours of the two variants.
+QColor colore_primo();
+QColor colore_secondo();
 
 // Loads a row of a chain into the current element (kind, start and extent).
 void caricaelemento(const ElementRow& row);

@@ -2,6 +2,8 @@
 // The view, the projection and the drawing of the chain.
 #include "platform/picture.h"
 
+#include <vector>
+
 namespace Geometria {
 
 // The view: window pixel of the model origin and pixels per millimetre.
@@ -30,5 +32,47 @@ extern platform::CurveShape linea_dis;
 
 void punto_medio(double x1, double y1, double x2, double y2);
 double distanza_2punti(double x1, double y1, double x2, double y2);
+
+// The projection of a model coordinate (mm) to a window pixel, each term
+// truncated on its own: a point (x, y, z) is drawn at
+// (pixel_x(x) + pixel_z(z), pixel_y(y) - pixel_z(z)).
+int pixel_x(double x);
+int pixel_y(double y);
+int pixel_z(double z);
+
+// One segment in window pixels: drawn live on the main window (and into the
+// backdrop while gri_aggiungipict is set), or, while calc_zoom is set, only
+// measured by its end point.
+void dis_linea(double x1, double y1, double x2, double y2);
+// Makes linea_dis anew with the colour the drawing flags give.
+void nuova_linea();
+
+// Draws the current element of Forme as the given kind over a refreshed main
+// window: with height, first the elevation tick and the plan shadow.
+void disegna_cosa(int kind);
+
+// The curves, in window pixels: chord (x1, y1)-(x2, y2), heights z1 and z2.
+void dis_arco_180(double x1, double y1, double x2, double y2, double z1, double z2, int dir);
+void dis_arco_90(double x1, double y1, double x2, double y2, double z1, double z2, int q);
+void dis_oval_90(double x1, double y1, double x2, double y2, double z1, double z2, int q);
+void dis_gola_arc(double x1, double y1, double x2, double y2, double z1, double z2, int q);
+void dis_gola_ova(double x1, double y1, double x2, double y2, double z1, double z2, int q);
+
+// Rebuilds the backdrop picture (grid, axes glyph, origin mark, the chain),
+// sets the current start to the insertion point or selection and installs
+// the picture as the main window's backdrop.
+void disegna_griglia();
+
+// The pixel positions of the grid lines on one axis, from the origin outwards
+// to each side (the line through the origin comes once per side); empty when
+// the step is below 5 pixels.
+std::vector<int> linee_griglia(double origine, double lato, double passo);
+
+// The chain edits. Each marks the document modified, keeps the chain
+// connected and refreshes the backdrop and the numeric editor; a refused
+// edit only beeps.
+void elemento_aggiungi();
+void elemento_elimina();
+void elemento_modifica();
 
 } // namespace Geometria

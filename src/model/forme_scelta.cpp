@@ -1,0 +1,83 @@
+#include "model/forme.h"
+
+#include "app/globali.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_forme.h"
+#include "platform/conversions.h"
+
+namespace Forme {
+
+namespace {
+
+// The name table is read with the language as its column; an unset language
+// reads the empty column 0 rather than past the table.
+const QString& nome(int k)
+{
+    static const QString empty;
+    const int lingua = Globali::lingua;
+    if (k < 0 || k > 7 || lingua < 0 || lingua > 2)
+        return empty;
+    return testoforma[k][lingua];
+}
+
+void colora(const QColor& color)
+{
+    platform::RectangleShape* r = fin_forme::instance().rec_sel;
+    r->TopLeftColor = color;
+    r->BottomRightColor = color;
+    r->FillColor = color;
+    r->update();
+}
+
+} // namespace
+
+QColor colore_primo() { return platform::hsv(0.5, 1.0, 1.0); }
+QColor colore_secondo() { return platform::hsv(1.0 / 6.0, 1.0, 1.0); }
+
+QString etichetta() { return platform::Str(poli_d) + QLatin1Char(' ') + nome(qualetool); }
+
+QString etichetta_tipo()
+{
+    if (qualetool == 0 || qualetool == 1)
+        return QString();
+    return nome(forma <= 5 ? 6 : 7);
+}
+
+void aggiorna_etichetta() { fin_edita::instance().txtforma->setText(etichetta()); }
+
+void sceltaforma(int t)
+{
+    fin_forme& palette = fin_forme::instance();
+    platform::RectangleShape* r = palette.rec_sel;
+    // The row comes from truncating t / 2.0: a rounding conversion would put
+    // tools 1, 3 and 5 one row down.
+    const int top = (platform::CInt(t / 2.0) + 1) * 39 + 1;
+    const int left = platform::CInt((t % 2) * 39.0 + 1.0);
+    r->move(r->x(), top);
+    r->move(left, r->y());
+
+    if (t == qualetool)
+        invertiforma();
+    qualetool = t;
+    forma = inversioneforma ? t + 6 : t;
+
+    if (palette.bot_sel->value() && polilinea.hasRow(poli_d))
+        polilinea(poli_d, kKind) = static_cast<double>(forma);
+
+    fin_edita& editor = fin_edita::instance();
+    editor.txtforma->setText(etichetta());
+    editor.txttipo->setText(etichetta_tipo());
+}
+
+void invertiforma()
+{
+    if (inversioneforma) {
+        inversioneforma = false;
+        colora(colore_primo());
+    } else {
+        inversioneforma = true;
+        colora(colore_secondo());
+    }
+}
+
+} // namespace Forme

@@ -1,0 +1,154 @@
+#include "model/geometria.h"
+
+#include "app/globali.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
+#include "model/forme.h"
+#include "platform/beep.h"
+#include "platform/conversions.h"
+#include "platform/yield.h"
+
+#include <algorithm>
+
+namespace Geometria {
+
+using namespace Forme;
+
+namespace {
+
+bool rifiutato()
+{
+    // Any tool but the line needs a planar extent; nothing at all may have
+    // no extent; an elliptical curve needs both semi-axes.
+    const bool piatto = dx == 0.0 && dy == 0.0;
+    if (piatto && qualetool != 0)
+        return true;
+    if (piatto && dz == 0.0)
+        return true;
+    if (qualetool > 1 && forma > 7 && (dx == 0.0 || dy == 0.0))
+        return true;
+    return false;
+}
+
+ElementRow elemento_corrente()
+{
+    return ElementRow{static_cast<double>(forma), xprec, yprec, dx, dy, zprec, dz};
+}
+
+// Delete and modify work on the selected element in edit mode only.
+bool selezione_valida()
+{
+    return fin_forme::instance().bot_sel->value() && poli_d >= 0 && poli_d < poli_q
+        && polilinea.hasRow(poli_d);
+}
+
+void ridisegna()
+{
+    disegna_griglia();
+    fin_principale::instance().setBackdrop(griglia);
+}
+
+void fine_modifica()
+{
+    aggiorna_etichetta();
+    fin_edita::instance().aggiorna_bottoni();
+}
+
+} // namespace
+
+void elemento_aggiungi()
+{
+    if (rifiutato()) {
+        platform::Beep();
+        return;
+    }
+    Globali::setModificato(true);
+
+    // An insertion point outside the chain would leave a gap in it; the
+    // element then goes to the nearer end.
+    poli_d = std::clamp(poli_d, 0, poli_q);
+    polilinea.redim(poli_q);
+    for (int s = poli_q - 1; s >= poli_d; --s) {
+        ElementRow r = polilinea.row(s);
+        r[kX0] += dx;
+        r[kY0] += dy;
+        r[kZ0] += dz;
+        polilinea.row(s + 1) = r;
+        platform::yieldToEventLoop();
+    }
+    polilinea.row(poli_d) = elemento_corrente();
+
+    if (griglia) {
+        griglia->graphics().PenWidth = 1;
+        griglia->graphics().PenHeight = 1;
+    }
+    gri_aggiungipict = true;
+    disegna_cosa(platform::CInt(polilinea(poli_d, kKind)));
+    gri_aggiungipict = false;
+
+    ++poli_q;
+    ++poli_d;
+    if (poli_d != poli_q)
+        disegna_griglia();
+    fin_principale::instance().setBackdrop(griglia);
+    aggiorna_etichetta();
+
+    xprec = xgr;
+    yprec = ygr;
+    zprec = polilinea(poli_d - 1, kZ0) + polilinea(poli_d - 1, kDZ);
+    fin_edita::instance().aggiorna_bottoni();
+}
+
+void elemento_elimina()
+{
+    if (!selezione_valida()) {
+        platform::Beep();
+        return;
+    }
+    Globali::setModificato(true);
+
+    const double rdx = polilinea(poli_d, kDX);
+    const double rdy = polilinea(poli_d, kDY);
+    const double rdz = polilinea(poli_d, kDZ);
+    for (int i = poli_d; i <= poli_q - 2; ++i) {
+        ElementRow r = polilinea.row(i + 1);
+        r[kX0] -= rdx;
+        r[kY0] -= rdy;
+        r[kZ0] -= rdz;
+        polilinea.row(i) = r;
+        platform::yieldToEventLoop();
+    }
+    --poli_q;
+    if (poli_d == poli_q && poli_q > 0)
+        --poli_d;
+    polilinea.redim(poli_q);
+
+    ridisegna();
+    fine_modifica();
+}
+
+void elemento_modifica()
+{
+    if (!selezione_valida()) {
+        platform::Beep();
+        return;
+    }
+    Globali::setModificato(true);
+
+    const double ddx = dx - polilinea(poli_d, kDX);
+    const double ddy = dy - polilinea(poli_d, kDY);
+    const double ddz = dz - polilinea(poli_d, kDZ);
+    polilinea.row(poli_d) = elemento_corrente();
+    for (int i = poli_d + 1; i <= poli_q - 1 && polilinea.hasRow(i); ++i) {
+        polilinea(i, kX0) += ddx;
+        polilinea(i, kY0) += ddy;
+        polilinea(i, kZ0) += ddz;
+        platform::yieldToEventLoop();
+    }
+
+    ridisegna();
+    fine_modifica();
+}
+
+} // namespace Geometria

@@ -1,0 +1,102 @@
+#pragma once
+// The state a reset gives, set by hand for the model's tests: origin in the
+// middle of an 800 x 600 window, zoom 1, grid 10 mm shown and snapping,
+// resolution 8, English, an empty chain in add mode and a fresh backdrop.
+#include "app/globali.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
+#include "model/forme.h"
+#include "model/geometria.h"
+#include "platform/beep.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+
+class ModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Globali::scrx = 800;
+        Globali::scry = 600;
+        Globali::lingua = 1;
+        Globali::filemodificato = false;
+        const char* names[8][2] = {
+            {"Line", "Listello"},
+            {"Torus", "Toro"},
+            {"1/4 Curve", "Ovolo"},
+            {"1/4 Cur. reversed", "Cavetto"},
+            {"Double curve", "Gola diritta"},
+            {"Double curve rev.", "Gola rovescia"},
+            {"Circular", "Forma circolare"},
+            {"Elliptical", "Forma ellittica"},
+        };
+        for (int k = 0; k < 8; ++k) {
+            Forme::testoforma[k][1] = QString::fromUtf8(names[k][0]);
+            Forme::testoforma[k][2] = QString::fromUtf8(names[k][1]);
+        }
+        Geometria::origx = 400;
+        Geometria::origy = 300;
+        Geometria::zmfct = 1.0;
+        Geometria::grx = Geometria::gry = 10;
+        Geometria::gridon = Geometria::gridvis = true;
+        Geometria::calc_zoom = false;
+        Forme::risoluzione = 8;
+        Forme::polilinea.redim(0);
+        Forme::polilinea.row(0) = ElementRow{};
+        Forme::poli_q = Forme::poli_d = 0;
+        Forme::forma = Forme::qualetool = 0;
+        Forme::inversioneforma = false;
+        Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
+        Forme::dx = Forme::dy = Forme::dz = 0.0;
+        Forme::xgr = Forme::ygr = 0.0;
+        fin_forme::instance().bot_sel->setValue(false);
+        Geometria::griglia = std::make_shared<platform::Picture>(800, 600);
+        fin_principale::instance().Refresh();
+        platform::resetBeepCount();
+    }
+
+    static void setCurrent(int kind, double x0, double y0, double ddx, double ddy, double z0 = 0.0, double ddz = 0.0)
+    {
+        Forme::forma = kind;
+        Forme::xprec = x0;
+        Forme::yprec = y0;
+        Forme::dx = ddx;
+        Forme::dy = ddy;
+        Forme::zprec = z0;
+        Forme::dz = ddz;
+    }
+
+    // A connected chain of the given rows (kind, dx, dy, dz) from (x0, y0, 0).
+    struct Step {
+        int kind;
+        double dx, dy, dz;
+    };
+    static void setChain(std::initializer_list<Step> steps, double x0 = 0.0, double y0 = 0.0)
+    {
+        Forme::poli_q = static_cast<int>(steps.size());
+        Forme::polilinea.redim(Forme::poli_q);
+        double x = x0, y = y0, z = 0.0;
+        int i = 0;
+        for (const Step& s : steps) {
+            Forme::polilinea.row(i++) = ElementRow{static_cast<double>(s.kind), x, y, s.dx, s.dy, z, s.dz};
+            x += s.dx;
+            y += s.dy;
+            z += s.dz;
+        }
+    }
+
+    static std::vector<testsupport::Segment> live()
+    {
+        return testsupport::segmentsOf(fin_principale::instance().liveItems());
+    }
+
+    static bool allFinite(const std::vector<testsupport::Segment>& segs)
+    {
+        for (const auto& s : segs)
+            if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) || !std::isfinite(s.y2))
+                return false;
+        return true;
+    }
+};
