@@ -1,9 +1,17 @@
 #pragma once
-// The integer field of the numeric editor and the grid dialog. When it loses
-// the keyboard focus its text is reduced to an optionally signed whole number.
+// An edit field that holds an optionally signed whole number. When it loses
+// the keyboard focus its text is reduced to a leading minus and the digits,
+// then rewritten as that number.
 #include "platform/controls.h"
 
 class EditFieldIntero : public platform::EditField {
 public:
-    explicit EditFieldIntero(QWidget* parent) : platform::EditField(parent) {}
+    explicit EditFieldIntero(QWidget* parent);
+
+    // The filtered form of a text: the digits 0-9 kept in order, a "-" kept
+    // only as the first character, the result read as a number and written back.
+    static QString filtraIntero(const QString& text);
+
+    // Runs when the field loses the focus; changes only the field's text.
+    void Event_LostFocus();
 };

@@ -1,0 +1,140 @@
+// The main drawing window's events: the pointer turned into millimetres and
+// snapped, the markers, the rubber band, the click that adds or modifies,
+// and the display of the selected element.
+#include "editor/fin_principale.h"
+
+#include "app/app.h"
+#include "app/globali.h"
+#include "editor/etichette.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_forme.h"
+#include "editor/puntatore.h"
+#include "model/forme.h"
+#include "model/geometria.h"
+#include "platform/conversions.h"
+#include "platform/picture.h"
+#include "platform/resources.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+bool modoModifica() { return fin_forme::instance().bot_sel->value(); }
+
+} // namespace
+
+void fin_principale::Event_Open() { Geometria::gri_aggiungipict = false; }
+
+bool fin_principale::Event_CancelClose() { return !App::richiestaChiusura(); }
+
+void fin_principale::Event_Close() { QCoreApplication::quit(); }
+
+bool fin_principale::Event_KeyDown(const QString& key)
+{
+    Q_UNUSED(key);
+    fin_edita& editor = fin_edita::instance();
+    editor.showAndActivate();
+    editor.efxdelta->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void fin_principale::Event_MouseEnter()
+{
+    prepointer->setVisible(true);
+    pointer->setVisible(true);
+    if (!modoModifica())
+        setMouseCursor(platform::drawingCursor());
+}
+
+void fin_principale::Event_MouseExit()
+{
+    setMouseCursor(QCursor(Qt::ArrowCursor));
+    Refresh();
+    if (modoModifica()) {
+        aggiorna_puntini();
+    } else {
+        prepointer->setVisible(false);
+        pointer->setVisible(false);
+    }
+}
+
+void fin_principale::Event_MouseMove(int x, int y)
+{
+    using namespace Geometria;
+    if (!modoModifica())
+        etichette::collocaMarcatore(prepointer,
+                                    platform::CInt(((origx + Forme::xprec * zmfct) - 2) + Forme::zprec * zmfct),
+                                    platform::CInt(((origy - Forme::yprec * zmfct) - 2) - Forme::zprec * zmfct));
+
+    const puntatore::Posizione p = puntatore::converti(x, y);
+    Forme::xgr = p.xgr;
+    Forme::ygr = p.ygr;
+
+    // The end marker stands on the pointer's pixel, raised by the end's height.
+    const double zFine = (Forme::zprec + Forme::dz) * zmfct;
+    etichette::collocaMarcatore(pointer, platform::CInt((origx + p.px - 2) + zFine),
+                                platform::CInt((origy + p.py - 2) - zFine));
+
+    Forme::dx = Forme::xgr - Forme::xprec;
+    Forme::dy = Forme::ygr - Forme::yprec;
+
+    fin_edita& editor = fin_edita::instance();
+    editor.efxdelta->setText(platform::Str(Forme::dx));
+    editor.efydelta->setText(platform::Str(Forme::dy));
+    editor.testox->setText(QStringLiteral("X: ") + platform::Str(Forme::xgr));
+    editor.testoy->setText(QStringLiteral("Y: ") + platform::Str(Forme::ygr));
+
+    disegna_cosa(Forme::forma);
+}
+
+bool fin_principale::Event_MouseDown(int x, int y)
+{
+    Q_UNUSED(x);
+    Q_UNUSED(y);
+    if (modoModifica())
+        Geometria::elemento_modifica();
+    else
+        Geometria::elemento_aggiungi();
+    return false;
+}
+
+void fin_principale::aggiorna_puntini()
+{
+    using namespace Geometria;
+    // Edit mode holds only while the selection lies within the chain; a
+    // selection outside it has no row to show.
+    if (Forme::poli_d < 0 || Forme::poli_d >= Forme::poli_q || !Forme::polilinea.hasRow(Forme::poli_d))
+        return;
+    const ElementRow row = Forme::polilinea.row(Forme::poli_d);
+    Forme::xprec = row[kX0];
+    Forme::yprec = row[kY0];
+    Forme::dx = row[kDX];
+    Forme::dy = row[kDY];
+    Forme::zprec = row[kZ0];
+    Forme::dz = row[kDZ];
+    Forme::forma = platform::CInt(row[kKind]);
+
+    disegna_cosa(Forme::forma);
+
+    // The palette's highlight goes onto the tool of the element's kind, in
+    // the colour of its variant.
+    const int k = Forme::forma > 5 ? Forme::forma - 6 : Forme::forma;
+    platform::RectangleShape* sel = fin_forme::instance().rec_sel;
+    sel->move((k % 2) * 39 + 1, (platform::CInt(k / 2.0) + 1) * 39 + 1);
+    const QColor colore = row[kKind] < 6.0 ? platform::hsv(0.5, 1.0, 1.0) : platform::hsv(1.0 / 6.0, 1.0, 1.0);
+    sel->setColors(colore, colore, colore);
+
+    etichette::collocaMarcatore(prepointer,
+                                platform::CInt(((origx + Forme::xprec * zmfct) - 2) + Forme::zprec * zmfct),
+                                platform::CInt(((origy - Forme::yprec * zmfct) - 2) - Forme::zprec * zmfct));
+    const double zFine = (Forme::zprec + Forme::dz) * zmfct;
+    etichette::collocaMarcatore(pointer,
+                                platform::CInt(((origx + (Forme::xprec + Forme::dx) * zmfct) - 2) + zFine),
+                                platform::CInt(((origy - (Forme::yprec + Forme::dy) * zmfct) - 2) - zFine));
+
+    fin_edita& editor = fin_edita::instance();
+    editor.efxdelta->setText(platform::Str(Forme::dx));
+    editor.efydelta->setText(platform::Str(Forme::dy));
+    editor.efzdelta->setText(platform::Str(Forme::dz));
+    editor.txtforma->setText(etichette::etichettaElemento());
+}
