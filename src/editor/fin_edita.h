@@ -12,6 +12,18 @@ public:
     // Enables the navigation buttons for the current position in the chain.
     void aggiorna_bottoni();
 
+    // Shows the end point of the typed deltas: read-outs, end marker and
+    // rubber band.
+    void edita_numerico();
+
+    // A delta field's text became the element's delta; run after every key
+    // and every edit of the field, so the delta always equals the text.
+    bool efxdelta_KeyDown(const QString& key);
+    bool efydelta_KeyDown(const QString& key);
+    bool efzdelta_KeyDown(const QString& key);
+    // Navigation (0 first, 1 previous, 2 next, 3 last) and 4 "ok".
+    void bot_scorri_Action(int index);
+
     EditFieldIntero* efxdelta = nullptr;
     platform::StaticText* testox = nullptr;
     platform::StaticText* testoy = nullptr;
@@ -30,6 +42,10 @@ public:
     platform::StaticText* txtforma = nullptr;
     platform::StaticText* txttipo = nullptr;
 
+protected:
+    void Event_Open() override;
+
 private:
     void Layout();
+    void collegaGestori();
 };

@@ -15,4 +15,19 @@ public:
     platform::OvalShape* prepointer = nullptr;
     // Busy indicator shown while a transform or view command redraws.
     platform::ChasingArrows* ChasingArrows1 = nullptr;
+
+    // Shows the selected element: loads it into the current element, draws
+    // it, puts the palette's highlight on its kind, places the markers and
+    // fills the numeric editor. Does nothing when no element is selected.
+    void aggiorna_puntini();
+
+protected:
+    void Event_Open() override;
+    bool Event_CancelClose() override;
+    void Event_Close() override;
+    bool Event_KeyDown(const QString& key) override;
+    void Event_MouseEnter() override;
+    void Event_MouseExit() override;
+    void Event_MouseMove(int x, int y) override;
+    bool Event_MouseDown(int x, int y) override;
 };

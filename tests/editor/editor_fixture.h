@@ -1,0 +1,78 @@
+#pragma once
+// The editor's start-up state for the window tests: a 640 x 480 drawing
+// window with the origin at (300, 200), zoom 1, a 10 mm snapping grid, arc
+// resolution 8, English names, an empty chain in add mode.
+#include "app/globali.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
+#include "model/forme.h"
+#include "model/geometria.h"
+#include "platform/beep.h"
+#include "platform/conversions.h"
+#include "support/test_support.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static const char* names[8] = {"Line", "Torus", "1/4 Curve", "1/4 Cur. reversed",
+                                       "Double curve", "Double curve rev.", "Circular", "Elliptical"};
+        for (int k = 0; k < 8; ++k)
+            Forme::testoforma[k][1] = QString::fromLatin1(names[k]);
+        Globali::lingua = 1;
+        Globali::scrx = 640;
+        Globali::scry = 480;
+        Geometria::origx = 300;
+        Geometria::origy = 200;
+        Geometria::zmfct = 1.0;
+        Geometria::grx = Geometria::gry = 10;
+        Geometria::gridon = Geometria::gridvis = true;
+        Forme::risoluzione = 8;
+        platform::resetBeepCount();
+
+        principale().show();
+        edita().show();
+        palette().show();
+        testsupport::processEvents();
+    }
+
+    static fin_principale& principale() { return fin_principale::instance(); }
+    static fin_edita& edita() { return fin_edita::instance(); }
+    static fin_forme& palette() { return fin_forme::instance(); }
+    static QWidget* area() { return principale().body(); }
+
+    static void muovi(int x, int y) { QTest::mouseMove(area(), QPoint(x, y)); }
+    static void clicca(int x, int y) { QTest::mouseClick(area(), Qt::LeftButton, {}, QPoint(x, y)); }
+    static void entra()
+    {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(area(), &enter);
+    }
+    static void esci()
+    {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(area(), &leave);
+    }
+
+    // Puts rows into the chain: kind, start x, start y, dx, dy, start z, dz.
+    static void catena(std::initializer_list<ElementRow> rows)
+    {
+        Forme::polilinea.redim(static_cast<int>(rows.size()));
+        int i = 0;
+        for (const ElementRow& r : rows)
+            Forme::polilinea.row(i++) = r;
+        Forme::poli_q = static_cast<int>(rows.size());
+    }
+    // Enters edit mode as the palette leaves it, on element d.
+    static void modoModifica(int d)
+    {
+        Forme::poli_d = d;
+        palette().bot_sel->setValue(true);
+    }
+
+    static QPoint posizione(const QWidget* w) { return w->pos(); }
+};
