@@ -32,6 +32,25 @@ public:
     platform::BevelButton* bot_can = nullptr;
     platform::BevelButton* bot_3d = nullptr;
 
+    // --- Handlers (one per control array, given the member's index).
+    void bot_forma_Action(int index);
+    void bot_sel_Action();
+    void bot_can_Action();
+    void bot_sagoma_Action();
+    void bot_percorso_Action();
+    void bot_3d_Action();
+    void bot_move_Action(int index);
+    void bot_zoom_Action(int index);
+    void bot_setup_Action(int index);
+
+    // --- The view and the chain as a whole.
+    // 0 zoom out, 1 zoom in, 2 the initial view, 3 fit to the drawing.
+    void zooma(int mode);
+    // Mirrors the chain (and the view) by sx and sy, each 1 or -1.
+    void specchia(int sx, int sy);
+    // Turns the chain by a quarter turn: 1 to the right, -1 to the left.
+    void ruota(int r);
+
 private:
     void Layout();
 };
