@@ -14,6 +14,7 @@
 // and bot_exp(i) chooses the solid, esportazione::profopath = i.
 #include "platform/controls.h"
 #include "platform/window.h"
+#include "model/element.h"
 
 class fin_3d : public platform::SingleWindow<fin_3d> {
 public:
@@ -113,5 +114,16 @@ private:
     void creaControlli();
     void collegaEventi();
 
+    // Draws one stored chain into a new preview picture (see disegnasagoma).
+    void anteprima(const ElementTable& rows, int count, bool conAltezze, bool conAsse,
+                   platform::StaticText* lettura, platform::ImageWell* pozzo);
+
+    // The steps of an activation (see Event_Activate).
+    void attivazione();
+
     bool m_visita = false;
+    // Activations the window system delivered, and whether the one a show
+    // brings is still to come after mostra already ran it.
+    int m_attivazioni = 0;
+    bool m_attivazioneAttesa = false;
 };

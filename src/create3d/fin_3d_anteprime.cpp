@@ -1,5 +1,155 @@
-// The previews of the stored profile and path.
+// The previews of the stored profile and path. They reuse the editor's
+// element drawing: a measuring pass grows the bounding box, the view is fitted
+// to a 290 x 190 picture, and a second pass draws the rows into a new backdrop
+// picture, which the image well then shows. The editor's view and backdrop
+// are so taken over while the window is shown; the hand-back rebuilds them.
 #include "create3d/fin_3d.h"
 
-void fin_3d::disegnasagoma() {}
-void fin_3d::disegnapercorso() {}
+#include "gdl/esportazione.h"
+#include "model/forme.h"
+#include "model/geometria.h"
+#include "platform/conversions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr int kLarghezza = 290;
+constexpr int kAltezza = 190;
+constexpr double kMargine = 20.0; // mm added to the box's sides when fitting
+constexpr int kCroce = 3;         // half size of the mark crosses, pen of the thick marks
+
+bool zoomValido(double z) { return std::isfinite(z) && z > 0.0; }
+
+// Loads a row into the current element; a profile is drawn flat.
+void carica(const ElementRow& row, bool conAltezze)
+{
+    Forme::xprec = row[kX0];
+    Forme::yprec = row[kY0];
+    Forme::dx = row[kDX];
+    Forme::dy = row[kDY];
+    Forme::zprec = conAltezze ? row[kZ0] : 0.0;
+    Forme::dz = conAltezze ? row[kDZ] : 0.0;
+}
+
+void disegnaRighe(const ElementTable& rows, int count, bool conAltezze)
+{
+    for (int r = 0; r < count && rows.hasRow(r); ++r) {
+        carica(rows.row(r), conAltezze);
+        Geometria::disegna_cosa(platform::CInt(rows(r, kKind)));
+    }
+}
+
+void croce(platform::Graphics& g, double x, double y)
+{
+    g.DrawLine(x - kCroce, y - kCroce, x + kCroce, y + kCroce);
+    g.DrawLine(x - kCroce, y + kCroce, x + kCroce, y - kCroce);
+}
+
+} // namespace
+
+void fin_3d::disegnasagoma()
+{
+    anteprima(esportazione::sagoma, esportazione::sago_q, false, true, StaticSAG_XY, ImageWell1);
+}
+
+void fin_3d::disegnapercorso()
+{
+    anteprima(esportazione::percorso, esportazione::perc_q, true, false, StaticPER_XY, ImageWell2);
+}
+
+void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, bool conAsse,
+                       platform::StaticText* lettura, platform::ImageWell* pozzo)
+{
+    // Outside a visit the view and the backdrop belong to the editor again:
+    // a field that loses the focus after the hand-back stores its value and
+    // draws nothing. The next activation draws both previews anew.
+    if (!m_visita)
+        return;
+
+    lettura->setText(QStringLiteral("?"));
+
+    // The axis point, (-dx / scale, -dy / scale). A scale of 0 (or values
+    // that overflow) has no such point: the axis segment and its marks are
+    // then left out, so nothing infinite reaches the view.
+    const double* dati = esportazione::daticreatred;
+    const double assex = dati[16] / dati[2];
+    const double assey = dati[17] / dati[2];
+    const bool asse = conAsse && std::isfinite(assex) && std::isfinite(assey);
+
+    if (count > 0) {
+        // The measuring pass turns pixels back into millimetres by the zoom
+        // in force, which must be a usable one.
+        if (!zoomValido(Geometria::zmfct))
+            Geometria::zmfct = 1.0;
+        Geometria::calc_zoom = true;
+        Geometria::zxmin = 0.0;
+        Geometria::zymin = 0.0;
+        Geometria::zxmax = 0.0;
+        Geometria::zymax = 0.0;
+        disegnaRighe(rows, count, conAltezze);
+        if (asse) {
+            Forme::xprec = 0.0;
+            Forme::yprec = 0.0;
+            Forme::dx = -assex;
+            Forme::dy = -assey;
+            Forme::zprec = 0.0;
+            Forme::dz = 0.0;
+            Geometria::disegna_cosa(0);
+        }
+
+        const double a = std::abs(kLarghezza / (Geometria::zxmax + kMargine - Geometria::zxmin));
+        const double b = std::abs(kAltezza / (Geometria::zymax + kMargine - Geometria::zymin));
+        double zoom = std::min(a, b);
+        if (!zoomValido(zoom)) // a box too wide for a Double
+            zoom = 1.0 / 1024.0;
+        Geometria::zmfct = zoom;
+        const double w = (Geometria::zxmax - Geometria::zxmin) * zoom;
+        const double h = (Geometria::zymax - Geometria::zymin) * zoom;
+        const int gx = platform::CInt((kLarghezza - w) / 2.0);
+        const int gy = platform::CInt((kAltezza - h) / 2.0);
+        Geometria::origx = platform::CInt(gx - Geometria::zxmin * zoom);
+        Geometria::origy = platform::CInt(gy + Geometria::zymax * zoom);
+        Geometria::calc_zoom = false;
+
+        lettura->setText(QStringLiteral("Dim.: ") + platform::Str(Geometria::zxmax - Geometria::zxmin)
+                         + QStringLiteral(" x ") + platform::Str(Geometria::zymax - Geometria::zymin)
+                         + QStringLiteral(" mm."));
+    }
+
+    Geometria::griglia = std::make_shared<platform::Picture>(kLarghezza, kAltezza);
+    platform::Graphics& g = Geometria::griglia->graphics();
+    g.PenHeight = 1;
+    g.PenWidth = 1;
+    Geometria::gri_aggiungipict = true;
+
+    if (count > 0) {
+        disegnaRighe(rows, count, conAltezze);
+        g.ForeColor = platform::hsv(0.5, 0.5, 0.5);
+        const int ox = Geometria::origx;
+        const int oy = Geometria::origy;
+        if (conAsse) {
+            croce(g, ox, oy);
+            if (asse) {
+                const int ax = platform::CInt(assex * Geometria::zmfct);
+                const int ay = platform::CInt(assey * Geometria::zmfct);
+                // In Doubles: whole pixels, and no Integer overflow far out.
+                const double px = static_cast<double>(ox) - ax;
+                const double py = static_cast<double>(oy) + ay;
+                g.DrawLine(ox, oy, px, py);
+                g.PenHeight = kCroce;
+                g.PenWidth = kCroce;
+                croce(g, px, py);
+            }
+        } else {
+            g.PenHeight = kCroce;
+            g.PenWidth = kCroce;
+            croce(g, ox, oy);
+        }
+    }
+
+    Geometria::gri_aggiungipict = false;
+    pozzo->setImage(Geometria::griglia->image());
+}

@@ -1,10 +1,190 @@
-// The push buttons: open, edit, done, save and copy.
+// The push buttons: a profile or path opened from a document, handed back to
+// the editor, "Done", and the GDL text saved to a file or copied.
 #include "create3d/fin_3d.h"
 
-void fin_3d::bottone_s_o_Action() {}
-void fin_3d::bottone_s_e_Action() {}
-void fin_3d::bottone_p_o_Action() {}
-void fin_3d::bottone_p_e_Action() {}
-void fin_3d::PushButton1_Action() {}
-void fin_3d::PushButton2_Action() {}
-void fin_3d::PushButton3_Action() {}
+#include "app/app.h"
+#include "app/documento.h"
+#include "app/filetypes.h"
+#include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
+#include "gdl/esportazione.h"
+#include "model/forme.h"
+#include "model/geometria.h"
+#include "platform/beep.h"
+#include "platform/conversions.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "platform/yield.h"
+
+namespace {
+
+// The drawing section of the document the user picks, checked as the
+// document reader checks it. Nothing when the user cancelled; a file that
+// cannot be read or fails the checks is refused with the beep. On success
+// risoluzione holds line 1 as written (the slot keeps it unrounded).
+std::optional<documento::Drawing> leggiSezioneDisegno(double& risoluzione)
+{
+    const QString path = platform::showOpenDialog(FileTypes::pModanovafileModanovaform);
+    if (path.isEmpty())
+        return std::nullopt;
+    const std::optional<QStringList> lines = platform::readTextLines(path);
+    std::optional<documento::Drawing> drawing;
+    if (lines)
+        drawing = documento::parseDrawingSection(*lines);
+    if (!drawing) {
+        platform::Beep();
+        return std::nullopt;
+    }
+    risoluzione = platform::Val(lines->at(0));
+    return drawing;
+}
+
+// Fills a chain table from rows; a profile loses its heights. The table
+// keeps one spare row past the last, as every chain table does.
+void riempi(ElementTable& table, int& count, const std::vector<ElementRow>& rows, bool conAltezze)
+{
+    count = static_cast<int>(rows.size());
+    table.redim(count);
+    for (int r = 0; r < count; ++r) {
+        ElementRow row = rows[static_cast<std::size_t>(r)];
+        if (!conAltezze) {
+            row[kZ0] = 0.0;
+            row[kDZ] = 0.0;
+        }
+        table.row(r) = row;
+        platform::yieldToEventLoop();
+    }
+    table.row(count) = ElementRow{};
+}
+
+std::vector<ElementRow> righeDi(const ElementTable& table, int count)
+{
+    std::vector<ElementRow> rows;
+    for (int r = 0; r < count && table.hasRow(r); ++r)
+        rows.push_back(table.row(r));
+    return rows;
+}
+
+// A stored chain with what goes with it: the profile or the path.
+struct Conservata {
+    ElementTable& righe;
+    int& conta;
+    int& grx;
+    int& gry;
+    int slotRisoluzione;
+    bool conAltezze; // a profile is kept flat, a path keeps its heights
+};
+
+Conservata profilo()
+{
+    return {esportazione::sagoma, esportazione::sago_q, esportazione::sago_grx, esportazione::sago_gry, 0, false};
+}
+
+Conservata percorso()
+{
+    return {esportazione::percorso, esportazione::perc_q, esportazione::perc_grx, esportazione::perc_gry, 1, true};
+}
+
+// Replaces the stored chain by the drawing section of a document the user
+// picks. False when nothing was opened (cancelled or refused).
+bool apri(const Conservata& c)
+{
+    double risoluzione = 0.0;
+    const std::optional<documento::Drawing> drawing = leggiSezioneDisegno(risoluzione);
+    if (!drawing)
+        return false;
+    esportazione::daticreatred[c.slotRisoluzione] = risoluzione;
+    c.grx = drawing->chain.grx;
+    c.gry = drawing->chain.gry;
+    riempi(c.righe, c.conta, drawing->chain.rows, c.conAltezze);
+    return true;
+}
+
+// The stored chain becomes the editor's chain, with its grid.
+void inEditor(const Conservata& c)
+{
+    riempi(Forme::polilinea, Forme::poli_q, righeDi(c.righe, c.conta), c.conAltezze);
+    Forme::poli_d = 0;
+    Geometria::grx = c.grx;
+    Geometria::gry = c.gry;
+
+    // Edit mode holds only while the chain has elements; poli_d 0 is then a
+    // valid selection. An empty chain leaves edit mode as the palette's
+    // delete does when it empties the chain, without the beep.
+    if (Forme::poli_q == 0 && fin_forme::exists()) {
+        fin_forme& palette = fin_forme::instance();
+        if (palette.bot_sel->value()) {
+            palette.bot_sel->setValue(false);
+            fin_forme::setButtonIcon(palette.bot_sel, QStringLiteral("edita1"));
+            fin_principale& main = fin_principale::instance();
+            const QColor red = platform::hsv(0.0, 1.0, 1.0);
+            main.prepointer->setColors(red, red);
+            main.pointer->setColors(red, red);
+            main.prepointer->hide();
+            main.pointer->hide();
+        }
+    }
+}
+
+} // namespace
+
+void fin_3d::bottone_s_o_Action()
+{
+    if (!apri(profilo()))
+        return;
+    disegnasagoma();
+    disegnapercorso();
+    aggiornadati();
+}
+
+void fin_3d::bottone_p_o_Action()
+{
+    if (!apri(percorso()))
+        return;
+    disegnasagoma();
+    disegnapercorso();
+    aggiornadati();
+}
+
+// Handing a stored chain to the editor discards the drawn one, so unsaved
+// changes are offered for saving first; Cancel (or a failed save) keeps
+// everything as it was.
+void fin_3d::bottone_s_e_Action()
+{
+    if (!App::salvaModifiche())
+        return;
+    inEditor(profilo());
+    ritorna();
+}
+
+void fin_3d::bottone_p_e_Action()
+{
+    if (!App::salvaModifiche())
+        return;
+    inEditor(percorso());
+    ritorna();
+}
+
+void fin_3d::PushButton1_Action() { ritorna(); }
+
+// The text goes to a temporary file that then replaces the chosen one, so an
+// existing file is lost only once the new text is safely written. A text
+// that cannot be written beeps.
+void fin_3d::PushButton2_Action()
+{
+    const QString path = platform::showSaveDialog(FileTypes::pText, QStringLiteral("testogdl"));
+    if (path.isEmpty())
+        return;
+    esportazione::creazione();
+    QByteArray bytes = QByteArray::fromStdString(esportazione::esportastringa);
+    bytes += '\n'; // the line end that writing the text as one line adds
+    if (!platform::writeFileAtomically(path, bytes))
+        platform::Beep();
+}
+
+void fin_3d::PushButton3_Action()
+{
+    esportazione::creazione();
+    platform::setClipboardText(QString::fromStdString(esportazione::esportastringa));
+}

@@ -1,13 +1,184 @@
-// A visit to the "Create 3D" window: activation, enabling and filling of the
-// controls, and the hand-back to the editor.
+// A visit to the "Create 3D" window: the activation that takes the screen
+// over from the editor, the enabling and filling of the controls, and the
+// hand-back to the editor.
 #include "create3d/fin_3d.h"
 
+#include "app/globali.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
+#include "gdl/esportazione.h"
+#include "model/forme.h"
+#include "model/geometria.h"
+#include "platform/conversions.h"
+
+#include <utility>
+
+using esportazione::daticreatred;
+using platform::CInt;
+using platform::Str;
+
+// The window system may or may not deliver an activation when the window is
+// shown (the offscreen platform does not always, and a window shown while the
+// application is in the background gets none), and where it does, it comes
+// later, from the event loop. The visit starts here all the same; the
+// activation this show still brings is then the same activation and is not
+// run a second time (the previews would otherwise be measured again at the
+// view the first ones left, see disegnasagoma).
 void fin_3d::mostra()
 {
+    const int before = m_attivazioni;
     showAndActivate();
-    Event_Activate();
+    if (m_attivazioni == before) {
+        attivazione();
+        m_attivazioneAttesa = true;
+    }
 }
 
-void fin_3d::Event_Activate() {}
-void fin_3d::aggiornadati() {}
-void fin_3d::ritorna() {}
+void fin_3d::Event_Activate()
+{
+    ++m_attivazioni;
+    if (std::exchange(m_attivazioneAttesa, false))
+        return;
+    attivazione();
+}
+
+void fin_3d::attivazione()
+{
+    // An activation the window system delivers late, after the hand-back
+    // has hidden the window again, starts no visit.
+    if (!isVisible())
+        return;
+    fin_principale::instance().hide();
+    fin_forme::instance().hide();
+    fin_edita::instance().hide();
+    place(94, 90);
+    rec_sel->move(esportazione::profopath * 55 + 9, rec_sel->y());
+
+    // The editor's arc resolution is kept once per visit: the window is
+    // activated again when a file dialog closes or the application comes
+    // back to the front, and by then Forme::risoluzione holds 6 or what the
+    // statement writers left in it.
+    if (!m_visita) {
+        esportazione::risolufinta = Forme::risoluzione;
+        m_visita = true;
+    }
+    Forme::risoluzione = 6;
+
+    ProgressBar1->setValue(0);
+    ProgressBar1->repaint();
+    disegnasagoma();
+    ProgressBar1->repaint();
+    disegnapercorso();
+    ProgressBar1->repaint();
+    aggiornadati();
+    ProgressBar1->setValue(1);
+    ProgressBar1->repaint();
+}
+
+void fin_3d::aggiornadati()
+{
+    const int sago_q = esportazione::sago_q;
+    const int perc_q = esportazione::perc_q;
+    const int profopath = esportazione::profopath;
+
+    // Enabling: everything that depends on the data off, then on again by rule.
+    PushButton2->setEnabled(false);
+    PushButton3->setEnabled(false);
+    for (int i = 0; i <= 3; ++i) {
+        efdati3d(i)->setEnabled(false);
+        CheckB(i)->setEnabled(false);
+    }
+    for (int i = 0; i <= 2; ++i)
+        slcrea3d(i)->setEnabled(false);
+    for (int i = 10; i <= 15; ++i)
+        efdatialfa3d(i)->setEnabled(false);
+    bottone_s_e->setEnabled(false);
+    bottone_p_e->setEnabled(false);
+
+    if (sago_q > 0) {
+        bottone_s_e->setEnabled(true);
+        slcrea3d(0)->setEnabled(true);
+        CheckB(3)->setEnabled(true);
+        efdati3d(0)->setEnabled(true);
+        efdati3d(1)->setEnabled(true);
+    }
+    if (perc_q > 0) {
+        bottone_p_e->setEnabled(true);
+        slcrea3d(1)->setEnabled(true);
+        for (int i = 2; i <= 3; ++i) {
+            efdati3d(i)->setEnabled(true);
+            efdatialfa3d(i + 12)->setEnabled(true);
+        }
+    }
+    bool pronto = false;
+    if (profopath == 1 && sago_q > 0) {
+        slcrea3d(2)->setEnabled(true);
+        efdatialfa3d(10)->setEnabled(true);
+        pronto = true;
+    }
+    if (profopath == 0 && sago_q > 0 && perc_q > 0)
+        pronto = true;
+    if (pronto) {
+        for (int i = 0; i <= 2; ++i) {
+            CheckB(i)->setEnabled(true);
+            efdatialfa3d(i + 11)->setEnabled(true);
+        }
+        PushButton2->setEnabled(true);
+        PushButton3->setEnabled(true);
+    }
+
+    // Filling from the slots. These setters fire no handler, so no slot
+    // changes while the controls are filled.
+    for (int i = 0; i <= 1; ++i) {
+        StaticTesto(i)->setText(Str(daticreatred[i]));
+        slcrea3d(i)->setValueQuietly(CInt(daticreatred[i]));
+    }
+    slcrea3d(2)->setValueQuietly(CInt(daticreatred[10]));
+    for (int i = 0; i <= 3; ++i)
+        efdati3d(i)->setText(Str(daticreatred[i + 2]));
+    for (int i = 10; i <= 15; ++i)
+        efdatialfa3d(i)->setText(Str(daticreatred[i]));
+    arcorivo(CInt(daticreatred[10]));
+    for (int i = 16; i <= 17; ++i)
+        efdelta3d(i)->setText(Str(daticreatred[i]));
+    for (int i = 0; i <= 3; ++i)
+        CheckB(i)->setValue(daticreatred[i + 6] == 2.0);
+}
+
+void fin_3d::ritorna()
+{
+    // The visit ends before the window hides: hiding takes the focus from a
+    // field, and its lost-focus handler must then store its value without
+    // drawing a preview over the editor's view (see disegnasagoma).
+    m_visita = false;
+    m_attivazioneAttesa = false;
+    hide();
+    Forme::risoluzione = esportazione::risolufinta;
+
+    fin_forme& palette = fin_forme::instance();
+    if (Forme::poli_q == 0) {
+        Forme::xprec = 0.0;
+        Forme::yprec = 0.0;
+        Forme::zprec = 0.0;
+        Forme::dx = 0.0;
+        Forme::dy = 0.0;
+        Forme::dz = 0.0;
+        Geometria::origx = CInt(static_cast<double>(Globali::scrx) / 2.0);
+        Geometria::origy = CInt(static_cast<double>(Globali::scry) / 2.0);
+        Geometria::zmfct = 1.0;
+        Forme::qualetool = 0;
+        Forme::forma = 0;
+        Forme::inversioneforma = false;
+        palette.rec_sel->move(palette.rec_sel->x(), 1);
+        palette.rec_sel->move(1, palette.rec_sel->y());
+        Forme::invertiforma();
+        Forme::sceltaforma(0);
+    }
+    palette.zooma(3);
+    Geometria::disegna_griglia();
+
+    fin_edita::instance().show();
+    palette.show();
+    fin_principale::instance().show();
+}
