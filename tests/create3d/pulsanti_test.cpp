@@ -1,0 +1,423 @@
+// The push buttons: a profile or path opened from a document, handed back to
+// the editor, and the GDL text saved or copied; and the generator entry,
+// which takes the window's values first.
+#include "fin3d_fixture.h"
+
+#include "app/documento.h"
+#include "platform/files.h"
+#include "platform/system.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace fin3dtest;
+using esportazione::daticreatred;
+
+namespace {
+
+// Three rows that rise in z, drawn with resolution 12 on a 5 x 7 grid; the
+// document's own settings and stored chains differ from everything here.
+documento::Document documentoProva()
+{
+    documento::Document doc;
+    doc.drawing.risoluzione = 12;
+    doc.drawing.chain.grx = 5;
+    doc.drawing.chain.gry = 7;
+    doc.drawing.chain.rows = {ElementRow{0, 0, 0, 40, 0, 0, 10}, ElementRow{2, 40, 0, 20, 30, 10, 5},
+                              ElementRow{7, 60, 30, -10, 20, 15, 0}};
+    doc.settings.fill(3.0);
+    doc.profile.grx = 1;
+    doc.profile.rows = {ElementRow{0, 0, 0, 1, 1, 0, 0}};
+    return doc;
+}
+
+class Cartella {
+public:
+    QString scrivi(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+    QString percorso(const QString& name) const { return m_dir.filePath(name); }
+    static QByteArray leggi(const QString& path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+std::vector<ElementRow> righe(const ElementTable& table, int count)
+{
+    std::vector<ElementRow> out;
+    for (int r = 0; r < count; ++r)
+        out.push_back(table.row(r));
+    return out;
+}
+
+} // namespace
+
+TEST_F(Create3d, OpensTheDrawnChainAsProfileAndAsPath)
+{
+    Cartella dir;
+    const QString file = dir.scrivi("prova.mdn", documento::documentBytes(documentoProva()));
+    storeChain(Forme::polilinea, Forme::poli_q, 2);
+    Globali::filemodificato = true;
+    Globali::fileattuale = "/elsewhere/current.mdn";
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {file, file};
+    fin_3d& w = shown();
+
+    QTest::mouseClick(w.bottone_s_o, Qt::LeftButton);
+    EXPECT_EQ(dialogs.openTypes, std::vector<QString>{"modanovafile/modanovaform"});
+    EXPECT_EQ(daticreatred[0], 12.0);
+    EXPECT_EQ(esportazione::sago_grx, 5);
+    EXPECT_EQ(esportazione::sago_gry, 7);
+    std::vector<ElementRow> flat = documentoProva().drawing.chain.rows;
+    for (ElementRow& row : flat)
+        row[kZ0] = row[kDZ] = 0.0;
+    EXPECT_EQ(righe(esportazione::sagoma, esportazione::sago_q), flat);
+    EXPECT_NE(w.StaticSAG_XY->text(), "?");
+    EXPECT_TRUE(w.bottone_s_e->isEnabled());
+    EXPECT_FALSE(w.PushButton3->isEnabled()); // an extrusion needs the path too
+
+    QTest::mouseClick(w.bottone_p_o, Qt::LeftButton);
+    EXPECT_EQ(daticreatred[1], 12.0);
+    EXPECT_EQ(esportazione::perc_grx, 5);
+    EXPECT_EQ(righe(esportazione::percorso, esportazione::perc_q), documentoProva().drawing.chain.rows);
+    EXPECT_NE(w.StaticPER_XY->text(), "?");
+    EXPECT_TRUE(w.bottone_p_e->isEnabled());
+    EXPECT_TRUE(w.PushButton3->isEnabled());
+
+    // Nothing else was read or changed.
+    EXPECT_EQ(daticreatred[2], 1.0);
+    EXPECT_EQ(daticreatred[18], 0.0);
+    EXPECT_EQ(Forme::poli_q, 2);
+    EXPECT_TRUE(Globali::filemodificato);
+    EXPECT_EQ(Globali::fileattuale, "/elsewhere/current.mdn");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
+// Only the first section counts: a file that ends right after the chain's
+// rows opens; an empty chain opens as no profile.
+TEST_F(Create3d, ReadsTheDrawingSectionAlone)
+{
+    Cartella dir;
+    const QString solo = dir.scrivi("solo.mdn", "8\r10\r10\r0\r0\r0\r0\r25\r0\r0\r0\r");
+    const QString vuoto = dir.scrivi("vuoto.mdn", "6.5\r10\r10\r-1\r");
+    storeProfile(2);
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {solo, vuoto};
+    fin_3d& w = shown();
+
+    w.bottone_s_o->click();
+    EXPECT_EQ(esportazione::sago_q, 1);
+    EXPECT_EQ(esportazione::sagoma.row(0), (ElementRow{0, 0, 0, 25, 0, 0, 0}));
+
+    w.bottone_s_o->click();
+    EXPECT_EQ(esportazione::sago_q, 0);
+    EXPECT_EQ(daticreatred[0], 6.5); // line 1 as written
+    EXPECT_EQ(w.StaticSAG_XY->text(), "?");
+    EXPECT_FALSE(w.bottone_s_e->isEnabled());
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
+// A file that fails the document reader's checks is refused with the beep;
+// the stored chain, its grid and its resolution stay as they were.
+struct FileRifiutato {
+    const char* name;
+    const char* text; // nullptr: the file does not exist
+};
+
+void PrintTo(const FileRifiutato& c, std::ostream* os) { *os << c.name; }
+
+class OpenRefused : public Create3dWithParam<FileRifiutato> {};
+
+TEST_P(OpenRefused, BeepsAndKeepsTheStoredChains)
+{
+    Cartella dir;
+    const QString file = GetParam().text ? dir.scrivi("bad.mdn", GetParam().text) : dir.percorso("missing.mdn");
+    storeProfile(2);
+    storePath(3);
+    esportazione::sago_grx = esportazione::perc_grx = 9;
+    const std::vector<ElementRow> profilo = righe(esportazione::sagoma, 2);
+    const std::vector<ElementRow> percorso = righe(esportazione::percorso, 3);
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {file, file};
+    fin_3d& w = shown();
+
+    QTest::mouseClick(w.bottone_s_o, Qt::LeftButton);
+    QTest::mouseClick(w.bottone_p_o, Qt::LeftButton);
+    EXPECT_EQ(platform::beepCount(), 2);
+    EXPECT_EQ(righe(esportazione::sagoma, esportazione::sago_q), profilo);
+    EXPECT_EQ(righe(esportazione::percorso, esportazione::perc_q), percorso);
+    EXPECT_EQ(esportazione::sago_grx, 9);
+    EXPECT_EQ(esportazione::perc_grx, 9);
+    EXPECT_EQ(daticreatred[0], 8.0);
+    EXPECT_EQ(daticreatred[1], 8.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Create3d, OpenRefused,
+    ::testing::Values(FileRifiutato{"missing", nullptr}, FileRifiutato{"empty", ""},
+                      FileRifiutato{"text", "hello\rworld\r"},
+                      FileRifiutato{"letterInARow", "8\r10\r10\r0\r0\r0\r0\rx\r0\r0\r0\r"},
+                      FileRifiutato{"countBeyondTheFile", "8\r10\r10\r1\r0\r0\r0\r25\r0\r0\r0\r"},
+                      FileRifiutato{"countBelowMinusOne", "8\r10\r10\r-2\r"},
+                      FileRifiutato{"fractionalCount", "8\r10\r10\r0.5\r0\r0\r0\r25\r0\r0\r0\r"},
+                      FileRifiutato{"resolutionZero", "0\r10\r10\r-1\r"},
+                      FileRifiutato{"gridTooLarge", "8\r100001\r10\r-1\r"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Create3d, CancelledOpenChangesNothing)
+{
+    storeProfile(2);
+    testsupport::DialogScript dialogs; // answers every dialog with a cancel
+    fin_3d& w = shown();
+    w.bottone_s_o->click();
+    w.bottone_p_o->click();
+    EXPECT_EQ(dialogs.opens, 2);
+    EXPECT_EQ(esportazione::sago_q, 2);
+    EXPECT_EQ(esportazione::perc_q, 0);
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
+// --- Handing a stored chain back to the editor.
+
+TEST_F(Create3d, EditPathGivesTheEditorThePathWithItsGrid)
+{
+    storePath(3, 4.0);
+    esportazione::perc_grx = 2;
+    esportazione::perc_gry = 3;
+    storeChain(Forme::polilinea, Forme::poli_q, 5);
+    Forme::poli_d = 5;
+    Forme::risoluzione = 16;
+    Globali::fileattuale = "/somewhere/doc.mdn";
+    testsupport::DialogScript dialogs;
+    fin_3d& w = shown();
+
+    QTest::mouseClick(w.bottone_p_e, Qt::LeftButton);
+    EXPECT_EQ(dialogs.saveChangesAsked, 0); // the document was not modified
+    EXPECT_EQ(righe(Forme::polilinea, Forme::poli_q), righe(esportazione::percorso, 3));
+    EXPECT_EQ(Forme::poli_d, 0);
+    EXPECT_EQ(Geometria::grx, 2);
+    EXPECT_EQ(Geometria::gry, 3);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(fin_principale::instance().isVisible());
+    EXPECT_EQ(Forme::risoluzione, 16);
+    EXPECT_FALSE(Globali::filemodificato);
+    EXPECT_EQ(Globali::fileattuale, "/somewhere/doc.mdn");
+    EXPECT_EQ(esportazione::perc_q, 3);
+}
+
+TEST_F(Create3d, EditProfileDropsTheHeights)
+{
+    storeChain(esportazione::sagoma, esportazione::sago_q, 2, 7.0);
+    esportazione::sago_grx = 4;
+    fin_3d& w = shown();
+    QTest::mouseClick(w.bottone_s_e, Qt::LeftButton);
+    ASSERT_EQ(Forme::poli_q, 2);
+    for (int r = 0; r < 2; ++r) {
+        EXPECT_EQ(Forme::polilinea(r, kDX), 100.0);
+        EXPECT_EQ(Forme::polilinea(r, kZ0), 0.0);
+        EXPECT_EQ(Forme::polilinea(r, kDZ), 0.0);
+    }
+    EXPECT_EQ(Geometria::grx, 4);
+    // The stored profile itself is not changed.
+    EXPECT_EQ(esportazione::sagoma(1, kDZ), 7.0);
+}
+
+// A modified document is offered for saving before its chain is replaced.
+struct Domanda {
+    const char* name;
+    platform::SaveAnswer answer;
+    bool replaced;
+};
+
+void PrintTo(const Domanda& c, std::ostream* os) { *os << c.name; }
+
+class EditAsksFirst : public Create3dWithParam<Domanda> {};
+
+TEST_P(EditAsksFirst, ReplacesTheChainOnlyWhenAllowed)
+{
+    Cartella dir;
+    const QString doc = dir.percorso("doc.mdn");
+    storeProfile(1);
+    storeChain(Forme::polilinea, Forme::poli_q, 4);
+    Globali::fileattuale = doc;
+    Globali::filemodificato = true;
+    testsupport::DialogScript dialogs;
+    dialogs.saveChangesAnswers = {GetParam().answer};
+    fin_3d& w = shown();
+
+    QTest::mouseClick(w.bottone_s_e, Qt::LeftButton);
+    EXPECT_EQ(dialogs.saveChangesAsked, 1);
+    EXPECT_EQ(Forme::poli_q, GetParam().replaced ? 1 : 4);
+    EXPECT_EQ(w.isVisible(), !GetParam().replaced);
+    if (GetParam().answer == platform::SaveAnswer::Save) {
+        // The drawn chain of four went to the document before it was replaced.
+        const auto saved = documento::parseDocument(Cartella::leggi(doc));
+        ASSERT_TRUE(saved.has_value());
+        EXPECT_EQ(saved->drawing.chain.rows.size(), 4u);
+        EXPECT_FALSE(Globali::filemodificato);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Create3d, EditAsksFirst,
+                         ::testing::Values(Domanda{"Save", platform::SaveAnswer::Save, true},
+                                           Domanda{"DontSave", platform::SaveAnswer::DontSave, true},
+                                           Domanda{"Cancel", platform::SaveAnswer::Cancel, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Edit mode holds only while the selection lies within the chain: the
+// handed-back chain's first element is selected, and a chain that comes
+// back empty leaves edit mode quietly.
+TEST_F(Create3d, EditKeepsEditModeWithinTheChain)
+{
+    fin_forme& palette = fin_forme::instance();
+    storeChain(Forme::polilinea, Forme::poli_q, 5);
+    Forme::poli_d = 4;
+    palette.bot_sel->setValue(true);
+    storeProfile(2);
+    fin_3d& w = shown();
+    QTest::mouseClick(w.bottone_s_e, Qt::LeftButton);
+    EXPECT_TRUE(palette.bot_sel->value());
+    EXPECT_EQ(Forme::poli_d, 0);
+    EXPECT_EQ(Forme::poli_q, 2);
+
+    esportazione::sago_q = 0; // a stored profile emptied while the window stood
+    shown();
+    w.bottone_s_e_Action();
+    EXPECT_EQ(Forme::poli_q, 0);
+    EXPECT_FALSE(palette.bot_sel->value());
+    EXPECT_FALSE(fin_principale::instance().pointer->isVisible());
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
+// --- "Save.." and "Copy".
+
+TEST_F(Create3d, SaveWritesTheTextOverTheChosenFile)
+{
+    Cartella dir;
+    const QString target = dir.scrivi("testogdl.txt", "old text that is longer than the new one\n");
+    storeProfile(2);
+    esportazione::profopath = 1;
+    testsupport::DialogScript dialogs;
+    dialogs.saveAnswers = {target};
+    fin_3d& w = shown();
+
+    QTest::mouseClick(w.PushButton2, Qt::LeftButton);
+    EXPECT_EQ(dialogs.saveDefaultNames, std::vector<QString>{"testogdl"});
+    ASSERT_FALSE(esportazione::esportastringa.empty());
+    EXPECT_EQ(Cartella::leggi(target), QByteArray::fromStdString(esportazione::esportastringa) + '\n');
+    EXPECT_TRUE(esportazione::esportastringa.ends_with("DEL TOP\r"));
+    EXPECT_EQ(QDir(dir.percorso("")).entryList(QDir::Files), QStringList{"testogdl.txt"});
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
+TEST_F(Create3d, SaveCancelledGeneratesNothing)
+{
+    storeProfile(2);
+    esportazione::profopath = 1;
+    esportazione::esportastringa = "earlier text";
+    testsupport::DialogScript dialogs;
+    fin_3d& w = shown();
+    w.PushButton2->click();
+    EXPECT_EQ(dialogs.saves, 1);
+    EXPECT_EQ(esportazione::esportastringa, "earlier text");
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
+TEST_F(Create3d, SaveThatCannotWriteBeepsAndLeavesTheFileAlone)
+{
+    Cartella dir;
+    // A folder stands where the text would go, and a file in a missing folder.
+    QDir(dir.percorso("")).mkdir("occupied");
+    const QString occupied = dir.percorso("occupied");
+    storeProfile(2);
+    esportazione::profopath = 1;
+    testsupport::DialogScript dialogs;
+    dialogs.saveAnswers = {occupied, dir.percorso("missing/testogdl.txt")};
+    fin_3d& w = shown();
+    w.PushButton2->click();
+    w.PushButton2->click();
+    EXPECT_EQ(platform::beepCount(), 2);
+    EXPECT_TRUE(QFileInfo(occupied).isDir());
+    EXPECT_EQ(QDir(dir.percorso("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"occupied"});
+}
+
+TEST_F(Create3d, CopyPutsTheSameTextOnTheClipboardEachTime)
+{
+    storeProfile(1);
+    storePath(2);
+    fin_3d& w = shown();
+    QTest::mouseClick(w.PushButton3, Qt::LeftButton);
+    const QString first = platform::clipboardText();
+    EXPECT_TRUE(first.contains("TUBE "));
+    EXPECT_EQ(first, QString::fromStdString(esportazione::esportastringa));
+    platform::setClipboardText("something else");
+    QTest::mouseClick(w.PushButton3, Qt::LeftButton);
+    EXPECT_EQ(platform::clipboardText(), first);
+}
+
+// --- The generator entry takes the window's values, checks them and writes
+// the chosen solid.
+
+TEST_F(Create3d, GeneratorTakesTheWindowsValuesFirst)
+{
+    storeProfile(1);
+    esportazione::profopath = 1;
+    fin_3d& w = shown();
+    // Texts the user has typed without leaving the field yet.
+    w.efdatialfa3d(10)->setText("0");
+    w.efdati3d(0)->setText("0");
+    w.efdatialfa3d(11)->setText("400");
+    w.PushButton3->click();
+    EXPECT_EQ(daticreatred[10], 1.0);
+    EXPECT_EQ(daticreatred[11], 360.0);
+    EXPECT_EQ(w.efdatialfa3d(11)->text(), "360");
+    EXPECT_EQ(w.efdati3d(0)->text(), "1");
+    EXPECT_EQ(w.efdati3d(1)->text(), "100");
+    const QString text = QString::fromStdString(esportazione::esportastringa);
+    EXPECT_TRUE(text.startsWith("ROTX 360\r")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("REVOLVE \\d+, 1, \\d+"))) << text.toStdString();
+
+    w.efdatialfa3d(10)->setText("400");
+    w.PushButton3->click();
+    EXPECT_TRUE(QString::fromStdString(esportazione::esportastringa).contains(QRegularExpression("REVOLVE \\d+, 360, ")));
+}
+
+TEST_F(Create3d, GeneratorWritesTheChosenSolid)
+{
+    storeProfile(1);
+    storePath(1);
+    fin_3d& w = shown();
+    w.PushButton3->click();
+    EXPECT_NE(esportazione::esportastringa.find("TUBE "), std::string::npos);
+    QTest::mouseClick(w.bot_exp(1), Qt::LeftButton);
+    w.PushButton3->click();
+    EXPECT_NE(esportazione::esportastringa.find("REVOLVE "), std::string::npos);
+    EXPECT_EQ(esportazione::esportastringa.find("TUBE "), std::string::npos);
+
+    // The read-outs give the resolutions back to the slots.
+    daticreatred[0] = 99;
+    w.StaticTesto(0)->setText("5");
+    esportazione::creazione();
+    EXPECT_EQ(daticreatred[0], 5.0);
+    EXPECT_EQ(w.slcrea3d(0)->value(), 5);
+
+    // A solid the window does not offer writes nothing.
+    esportazione::profopath = 2;
+    esportazione::creazione();
+    EXPECT_TRUE(esportazione::esportastringa.empty());
+}
