@@ -19,6 +19,7 @@ TEST_F(Create3d, ActivationTakesOverTheScreenAndKeepsTheEditorsResolution)
     fin_3d& w = fin_3d::instance();
     w.place(300, 300);
     w.mostra();
+    testsupport::processEvents();
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(fin_principale::instance().isVisible());
     EXPECT_FALSE(fin_forme::instance().isVisible());
@@ -32,8 +33,11 @@ TEST_F(Create3d, ActivationTakesOverTheScreenAndKeepsTheEditorsResolution)
 
     // Activated again within the visit (a dialog closed): the editor's value stays kept.
     Forme::risoluzione = 8;
+    w.place(200, 200);
     w.Event_Activate();
     EXPECT_EQ(esportazione::risolufinta, 12);
+    EXPECT_EQ(Forme::risoluzione, 6);
+    EXPECT_EQ(w.Left(), 94);
     w.PushButton1->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(Forme::risoluzione, 12);
