@@ -2,6 +2,8 @@
 // read from the picture's pixels, and what the rebuild leaves behind.
 #include "model_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 const QRgb kGrey = platform::hsv(0.0, 0.0, 0.8).rgb();
@@ -51,9 +53,10 @@ int notWhite(QRect area) { return area.width() * area.height() - count(kWhite, a
 
 // One view of the grid. scanRow and scanColumn cross the grid between its
 // lines; columns and rows are the lines that show there. partColumns and
-// partRows count every line drawn, the two through the origin twice and the
-// ones at the far edge that fall just outside the picture (-1: not counted,
-// the origin lies outside the window).
+// partRows count every line position the rebuild takes per axis, the two
+// through the origin twice and the ones at the far edge that fall just
+// outside the picture (-1: not checked, for views whose lines are left out
+// as a whole or lie partly off the window).
 struct GridView {
     const char* name;
     int width, height, ox, oy;
@@ -104,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         GridView{"fractional", 800, 600, 400, 300, 1.5, 7, 7, true, 597, 795, 77, 57, 78, 58},
         // Left of the window: only the lines at x = 5, 15, ..., 795 show.
         GridView{"origin outside", 800, 600, -95, 300, 1.0, 10, 10, true, 595, 798, 80, 60, -1, -1},
+        // Far off at the edge of the Integer range: only the lines that show
+        // are drawn, not the hundreds of millions on the way there.
+        GridView{"origin far away", 800, 600, 2000000000, 300, 1.0, 10, 10, true, 595, 798, 80, 60, -1, -1},
         GridView{"finer than 5 pixels", 800, 600, 400, 300, 0.4, 10, 10, true, 595, 795, 0, 0, 0, 0},
         GridView{"one axis too fine", 800, 600, 400, 300, 1.0, 10, 3, true, 595, 795, 0, 0, -1, -1},
         GridView{"spacing 0", 800, 600, 400, 300, 1.0, 0, 10, true, 595, 795, 0, 0, -1, -1},
