@@ -111,7 +111,7 @@ void elemento_elimina()
     const double rdx = polilinea(poli_d, kDX);
     const double rdy = polilinea(poli_d, kDY);
     const double rdz = polilinea(poli_d, kDZ);
-    for (int i = poli_d; i <= poli_q - 2; ++i) {
+    for (int i = poli_d; i <= poli_q - 2 && polilinea.hasRow(i + 1); ++i) {
         ElementRow r = polilinea.row(i + 1);
         r[kX0] -= rdx;
         r[kY0] -= rdy;

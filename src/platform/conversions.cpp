@@ -1,5 +1,6 @@
 #include "platform/conversions.h"
 
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -48,21 +49,22 @@ double Val(std::string_view text)
     size_t i = 0;
     while (i < text.size() && isBlank(text[i]))
         ++i;
-    if (i < text.size() && text[i] == '+')
+    // One optional sign, then digits or a point: only a plain decimal number
+    // is read (from_chars would also take "inf" and "nan", which are not
+    // numbers to this program, and "+-3" is no number either).
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
         ++i;
-    // Only a plain decimal number is read: from_chars would also take "inf"
-    // and "nan", which are not numbers to this program.
-    size_t j = i;
-    if (j < text.size() && text[j] == '-')
-        ++j;
-    if (j >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '.'))
+    }
+    if (i >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.'))
         return 0.0;
     double value = 0.0;
     auto result = std::from_chars(text.data() + i, text.data() + text.size(), value,
                                   std::chars_format::general);
     if (result.ec != std::errc() || !std::isfinite(value))
         return 0.0;
-    return value;
+    return negative ? -value : value;
 }
 
 double Val(const QString& text)

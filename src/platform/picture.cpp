@@ -82,6 +82,17 @@ void paintItem(QPainter& painter, const DrawItem& item)
 
 Graphics::Graphics(Sink sink) : m_sink(std::move(sink)) {}
 
+void Graphics::emitItem(const DrawItem& item)
+{
+    // Whatever the caller computed, a coordinate the painter cannot place
+    // (NaN or infinity) never reaches it: such a shape is left out.
+    auto finite = [](double v) { return std::isfinite(v); };
+    if (!finite(item.p1.x()) || !finite(item.p1.y()) || !finite(item.p2.x()) || !finite(item.p2.y())
+        || !finite(item.width) || !finite(item.startAngle) || !finite(item.arcAngle))
+        return;
+    m_sink(item);
+}
+
 QFont Graphics::currentFont() const { return programFont(TextFont, TextSize, Bold); }
 
 void Graphics::DrawLine(double x1, double y1, double x2, double y2)
@@ -92,7 +103,7 @@ void Graphics::DrawLine(double x1, double y1, double x2, double y2)
     item.p2 = QPointF(x2, y2);
     item.color = ForeColor;
     item.width = std::max(PenWidth, PenHeight);
-    m_sink(item);
+    emitItem(item);
 }
 
 void Graphics::DrawString(const QString& text, double x, double y)
@@ -103,7 +114,7 @@ void Graphics::DrawString(const QString& text, double x, double y)
     item.color = ForeColor;
     item.text = text;
     item.font = currentFont();
-    m_sink(item);
+    emitItem(item);
 }
 
 void Graphics::DrawObject(const CurveShape& shape, double x, double y)
@@ -114,10 +125,7 @@ void Graphics::DrawObject(const CurveShape& shape, double x, double y)
     item.p2 = QPointF(x + shape.X2, y + shape.Y2);
     item.color = shape.BorderColor;
     item.width = shape.BorderWidth;
-    if (!std::isfinite(item.p1.x()) || !std::isfinite(item.p1.y()) || !std::isfinite(item.p2.x())
-        || !std::isfinite(item.p2.y()))
-        return; // never hand the painter a coordinate it cannot place
-    m_sink(item);
+    emitItem(item);
 }
 
 void Graphics::DrawObject(const ArcShape& shape, double x, double y)
@@ -133,7 +141,7 @@ void Graphics::DrawObject(const ArcShape& shape, double x, double y)
     item.bordered = shape.Border > 0;
     item.color = shape.BorderColor;
     item.width = shape.BorderWidth;
-    m_sink(item);
+    emitItem(item);
 }
 
 void Graphics::FillRect(double x, double y, double width, double height)
@@ -145,7 +153,7 @@ void Graphics::FillRect(double x, double y, double width, double height)
     item.filled = true;
     item.fillColor = ForeColor;
     item.bordered = false;
-    m_sink(item);
+    emitItem(item);
 }
 
 void Graphics::DrawRect(double x, double y, double width, double height)
@@ -156,7 +164,7 @@ void Graphics::DrawRect(double x, double y, double width, double height)
     item.p2 = QPointF(x + width - 1, y + height - 1);
     item.color = ForeColor;
     item.width = std::max(PenWidth, PenHeight);
-    m_sink(item);
+    emitItem(item);
 }
 
 Picture::Picture(int width, int height)

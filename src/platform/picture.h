@@ -80,6 +80,7 @@ public:
     QFont currentFont() const;
 
 private:
+    void emitItem(const DrawItem& item);
     Sink m_sink;
 };
 

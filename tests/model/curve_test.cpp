@@ -213,3 +213,37 @@ TEST_F(Curves, MeasuringDrawsNothingAndTakesTickAndShadowEnds)
     EXPECT_NEAR(Geometria::zxmin, 0, 0.01);
     EXPECT_NEAR(Geometria::zymin, 0, 0.01);
 }
+
+TEST_F(Curves, MidpointRegistersHoldTheLastSegmentStart)
+{
+    Geometria::origx = Geometria::origy = 0;
+    // Drawn: the exact start of the last segment, not its truncated pixel.
+    for (int kind : {1, 4, 8}) {
+        setCurrent(kind, 0, 0, 100, 37);
+        Geometria::disegna_cosa(kind);
+        const auto s = live();
+        const auto p = pointsOf(s, 0, 0);
+        EXPECT_NEAR(Geometria::x_geom, p[s.size() - 1].x(), 1e-3) << kind;
+        EXPECT_NEAR(Geometria::y_geom, p[s.size() - 1].y(), 1e-3) << kind;
+        EXPECT_EQ(std::trunc(Geometria::x_geom), s.back().x1) << kind;
+        EXPECT_EQ(std::trunc(Geometria::y_geom), s.back().y1) << kind;
+        EXPECT_NE(Geometria::x_geom, s.back().x1) << kind;
+    }
+    // Measured: only the midpoint of the chord, for the curves that take one.
+    Geometria::calc_zoom = true;
+    struct Case { int kind; double x, y; };
+    for (const Case& c : {Case{1, 50, -20}, Case{5, 50, -20}, Case{11, 50, -20}, Case{2, -7, -7}, Case{0, -7, -7}}) {
+        Geometria::x_geom = Geometria::y_geom = -7;
+        setCurrent(c.kind, 0, 0, 100, 40);
+        Geometria::disegna_cosa(c.kind);
+        EXPECT_EQ(Geometria::x_geom, c.x) << c.kind;
+        EXPECT_EQ(Geometria::y_geom, c.y) << c.kind;
+    }
+    // A half circle without a chord draws nothing and leaves its midpoint.
+    Geometria::calc_zoom = false;
+    setCurrent(1, 10, 10, 0, 0);
+    Geometria::disegna_cosa(1);
+    EXPECT_TRUE(live().empty());
+    EXPECT_EQ(Geometria::x_geom, 10);
+    EXPECT_EQ(Geometria::y_geom, -10);
+}

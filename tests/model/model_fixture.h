@@ -73,7 +73,7 @@ protected:
         int kind;
         double dx, dy, dz;
     };
-    static void setChain(std::initializer_list<Step> steps, double x0 = 0.0, double y0 = 0.0)
+    static void setChain(const std::vector<Step>& steps, double x0 = 0.0, double y0 = 0.0)
     {
         Forme::poli_q = static_cast<int>(steps.size());
         Forme::polilinea.redim(Forme::poli_q);

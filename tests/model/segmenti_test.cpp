@@ -29,7 +29,8 @@ TEST_F(Segments, ProjectionTruncatesEachTermOnItsOwn)
 
 TEST_F(Segments, EndPointIsProjectedFromStartPlusDelta)
 {
-    // 0.3 + 0.3 pixels each truncate to 0, their sum does not: 0.6 * 2 = 1.2.
+    // At zoom 2, 0.3 mm is 0.6 pixel: start and delta alone each truncate
+    // to 0, the end (0.3 + 0.3) * 2 = 1.2 to 1.
     Geometria::zmfct = 2.0;
     setCurrent(0, 0.3, 0.0, 0.3, 0.0);
     Geometria::disegna_cosa(0);

@@ -33,6 +33,7 @@ TEST(Conversions, ValTakesTheNumberAtTheStart)
     const Case cases[] = {
         {"", 0}, {"abc", 0}, {"  12.5mm", 12.5}, {"-3", -3}, {"+4", 4}, {".5", 0.5},
         {"1e3", 1000}, {"nan", 0}, {"inf", 0}, {"1e999", 0}, {"-", 0}, {"7,5", 7},
+        {"-.5", -0.5}, {"\t-2x", -2}, {"+-3", 0}, {"-+3", 0}, {"- 3", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Val(QString::fromLatin1(c.text)), c.value) << c.text;

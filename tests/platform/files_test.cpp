@@ -7,7 +7,7 @@
 
 using namespace platform;
 
-TEST(Files, LinesEndAtCrLfOrCrLf)
+TEST(Files, LinesEndAtCrOrLfOrCrLf)
 {
     EXPECT_EQ(splitLines("a\rb\nc\r\nd"), (QStringList{"a", "b", "c", "d"}));
     EXPECT_EQ(splitLines("a\r\r"), (QStringList{"a", ""}));
