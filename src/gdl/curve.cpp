@@ -4,9 +4,9 @@
 // never written, the previous point stands for it. The end point is always
 // the given (x2, y2), and the heights run evenly from z1 to z2.
 #include "gdl/esportazione.h"
+#include "gdl/scrittura.h"
 #include "model/geometria.h"
 #include "platform/conversions.h"
-#include "platform/yield.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +39,7 @@ void puntoInterno(double px, double py, double x2, double y2, double z)
         py = y2;
     }
     taggiungi_punto(px, py, z, 1);
-    platform::yieldToEventLoop();
+    scrittura::cedi();
 }
 
 } // namespace

@@ -23,7 +23,7 @@ int risoluzione_generatore()
 
 void taggiungi_punto(double x, double y, double z, int stato)
 {
-    using namespace testo;
+    using testo::Riga;
     ++consegnati;
     nonsaltaultimo = true;
     if (daticreatred[9] == 2.0) // "Virtual edges": no smooth joints
@@ -35,7 +35,6 @@ void taggiungi_punto(double x, double y, double z, int stato)
     if (profopath == 1 && daticreatred[16] > 0.0)
         nonsaltaultimo = true;
 
-    std::string& out = esportastringa;
     if (qualetestocontrol == 0) {
         // The offsets are in millimetres and not scaled. The revolution's
         // profile is reflected, so its offsets are exchanged too.
@@ -51,23 +50,13 @@ void taggiungi_punto(double x, double y, double z, int stato)
             ++punti_saltati;
             return;
         }
-        out += ',';
-        out += kCR;
-        appendNum(out, xs);
-        out.append(", ", 2);
-        appendNum(out, ys);
-        out.append(", ", 2);
-        appendInt(out, stato);
+        Riga riga;
+        riga.testo(",\r").numero(xs).testo(", ").numero(ys).testo(", ").intero(stato);
+        riga.aggiungiA(esportastringa);
     } else if (qualetestocontrol == 1) {
-        out += ',';
-        out += kCR;
-        out.append("   ", 3);
-        appendNum(out, x);
-        out.append(", ", 2);
-        appendNum(out, y);
-        out.append(", ", 2);
-        appendNum(out, z);
-        out.append(", 0", 3);
+        Riga riga;
+        riga.testo(",\r   ").numero(x).testo(", ").numero(y).testo(", ").numero(z).testo(", 0");
+        riga.aggiungiA(esportastringa);
         lastx = x;
         lasty = y;
         lastz = z;

@@ -8,7 +8,6 @@
 #include "gdl/testo.h"
 #include "model/forme.h"
 #include "platform/conversions.h"
-#include "platform/yield.h"
 
 namespace esportazione {
 
@@ -34,6 +33,20 @@ int maschera()
     return mask;
 }
 
+// The three rotations and "REVOLVE n, alpha, mask".
+std::string testa(std::size_t n)
+{
+    std::string t;
+    scrittura::aggiungiRotazioni(t, "ROTY -90+");
+    t += "REVOLVE ";
+    testo::appendInt(t, static_cast<int>(n));
+    t += ", ";
+    testo::appendInt(t, platform::CInt(daticreatred[10]));
+    t += ", ";
+    testo::appendInt(t, maschera());
+    return t;
+}
+
 } // namespace
 
 void s_ruota(int verso)
@@ -45,7 +58,7 @@ void s_ruota(int verso)
         const double vecchioDy = sagoma(i, kDY);
         sagoma(i, kDX) = -verso * vecchioDy;
         sagoma(i, kDY) = verso * vecchioDx;
-        platform::yieldToEventLoop();
+        scrittura::cedi();
     }
 }
 
@@ -57,7 +70,7 @@ void s_specchia(int sx, int sy)
         riconcatena(i);
         sagoma(i, kDX) = sx * sagoma(i, kDX);
         sagoma(i, kDY) = sy * sagoma(i, kDY);
-        platform::yieldToEventLoop();
+        scrittura::cedi();
     }
 }
 
@@ -65,14 +78,17 @@ void testocrea_revolve_gdl()
 {
     using namespace scrittura;
     const int nsag = righe(sagoma, sago_q);
-    Forme::risoluzione = platform::CInt(daticreatred[0]);
-    preparaTesto(puntiMassimi(sagoma, nsag, risoluzione_generatore()) * kBytePuntoSagoma);
 
     // Together: every element's (dx, dy) becomes (dy, dx), and each kind its mirror.
     s_ruota(1);
     finestra::progresso(10, false);
     s_specchia(-1, 1);
     finestra::progresso(20, false);
+
+    // The count when no point is left out, on the mirrored kinds.
+    Forme::risoluzione = platform::CInt(daticreatred[0]);
+    const std::size_t puntiMax = puntiMassimi(sagoma, nsag, risoluzione_generatore());
+    preparaTesto(testa(puntiMax), puntiMax * kBytePuntoSagoma);
 
     masaltaprimo = true;
     qualetestocontrol = 0;
@@ -91,7 +107,7 @@ void testocrea_revolve_gdl()
             const int stato = i < nsag - 1 ? calcola_stato(i) : 0;
             n += testocrea_cosa(platform::CInt(row[kKind]), stato);
             finestra::progresso(nsag > 1 ? platform::CInt(static_cast<double>(i) / (nsag - 1) * 50 + 25) : 25, false);
-            platform::yieldToEventLoop();
+            scrittura::cedi();
         }
     }
     // The count is that of the lines written: every point left out is off it.
@@ -102,15 +118,7 @@ void testocrea_revolve_gdl()
     s_specchia(1, -1);
     finestra::progresso(100, false);
 
-    std::string testa;
-    aggiungiRotazioni(testa, "ROTY -90+");
-    testa += "REVOLVE ";
-    testo::appendInt(testa, n);
-    testa += ", ";
-    testo::appendInt(testa, platform::CInt(daticreatred[10]));
-    testa += ", ";
-    testo::appendInt(testa, maschera());
-    chiudiTesto(testa);
+    chiudiTesto(testa(static_cast<std::size_t>(n)));
     finestra::progresso(0, false);
 }
 

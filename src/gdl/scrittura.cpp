@@ -2,24 +2,34 @@
 #include "gdl/testo.h"
 #include "model/forme.h"
 #include "platform/conversions.h"
+#include "platform/yield.h"
 
 #include <algorithm>
 
 namespace esportazione::scrittura {
 
-void preparaTesto(std::size_t byte)
+namespace {
+
+// The length of the room made for the head.
+std::size_t stanzaTesta = 0;
+
+} // namespace
+
+void preparaTesto(const std::string& testaAttesa, std::size_t byte)
 {
     std::string& out = esportastringa;
+    stanzaTesta = testaAttesa.size();
     // Reserved pages that are never written cost no memory.
-    out.reserve(out.size() + kSpazioTesta + byte + 16);
-    out.insert(0, kSpazioTesta, ' ');
+    out.reserve(out.size() + stanzaTesta + byte + 16);
+    out.insert(0, stanzaTesta, ' ');
 }
 
 void chiudiTesto(const std::string& testa)
 {
     std::string& out = esportastringa;
-    // Shorter than the room: the text moves up in place, no new buffer.
-    out.replace(0, kSpazioTesta, testa);
+    // Within the reserve: even a head of another length moves the text in
+    // place, without a new buffer.
+    out.replace(0, stanzaTesta, testa);
     out += testo::kCR;
     out.append("DEL TOP", 7);
     out += testo::kCR;
@@ -82,6 +92,13 @@ void aggiungiRotazioni(std::string& testa, const char* yPrefisso)
 int righe(const ElementTable& table, int q)
 {
     return std::clamp(q, 0, table.rowCount());
+}
+
+void cedi()
+{
+    static unsigned passi = 0;
+    if (++passi % 64 == 0)
+        platform::yieldToEventLoop();
 }
 
 } // namespace esportazione::scrittura

@@ -7,18 +7,17 @@
 
 namespace esportazione::scrittura {
 
-// Room left at the front of the text for the head, which is known only when
-// every point has been counted. A longer head is inserted instead.
-inline constexpr std::size_t kSpazioTesta = 256;
-
 // Generous sizes of a profile and of a path point line, for the reserve.
 inline constexpr std::size_t kBytePuntoSagoma = 64;
 inline constexpr std::size_t kBytePuntoPercorso = 96;
 
-// Makes room for the head at the front of the text and reserves about what
-// the points will take, so the text grows without copying.
-void preparaTesto(std::size_t byte);
-// Puts the head in its room and closes the text with "DEL TOP".
+// Makes room at the front of the text for the head, which is known only when
+// every point has been counted: as long as `testaAttesa`, the head the counts
+// give when no point is left out. Reserves about what the points will take,
+// so the text grows without copying.
+void preparaTesto(const std::string& testaAttesa, std::size_t byte);
+// Puts the head in its room and closes the text with "DEL TOP". Only a head
+// of another length than the room moves the points.
 void chiudiTesto(const std::string& testa);
 
 // The most points a chain of q rows of table can hand over at resolution r.
@@ -35,5 +34,11 @@ void aggiungiRotazioni(std::string& testa, const char* yPrefisso);
 
 // Rows a writer can walk: the count, kept within the table.
 int righe(const ElementTable& table, int q);
+
+// The platform's yield, where the writers give the event loop its turn:
+// after every inner point of a curve and after every element. The platform
+// lets events through at most every few tens of milliseconds, and reading
+// its clock costs more than writing a point, so only every 64th call asks.
+void cedi();
 
 } // namespace esportazione::scrittura

@@ -3,6 +3,7 @@
 #include "platform/conversions.h"
 
 #include <charconv>
+#include <cstring>
 #include <string>
 
 namespace esportazione::testo {
@@ -17,5 +18,34 @@ inline void appendInt(std::string& out, int value)
 }
 
 inline void appendNum(std::string& out, double value) { platform::appendStr(out, value); }
+
+// One point line put together on the stack and appended in one piece, so
+// that the text grows once per point rather than once per number and
+// separator. It holds up to three numbers and an Integer.
+class Riga {
+public:
+    template <std::size_t N>
+    Riga& testo(const char (&s)[N])
+    {
+        std::memcpy(m_fine, s, N - 1);
+        m_fine += N - 1;
+        return *this;
+    }
+    Riga& numero(double value)
+    {
+        m_fine = platform::writeStr(m_fine, value);
+        return *this;
+    }
+    Riga& intero(int value)
+    {
+        m_fine = std::to_chars(m_fine, m_fine + 12, value).ptr;
+        return *this;
+    }
+    void aggiungiA(std::string& out) const { out.append(m_buffer, static_cast<std::size_t>(m_fine - m_buffer)); }
+
+private:
+    char m_buffer[3 * platform::kStrMaxChars + 64];
+    char* m_fine = m_buffer;
+};
 
 } // namespace esportazione::testo

@@ -6,7 +6,6 @@
 #include "gdl/testo.h"
 #include "model/forme.h"
 #include "platform/conversions.h"
-#include "platform/yield.h"
 
 namespace esportazione {
 
@@ -65,6 +64,20 @@ int maschera()
     return mask;
 }
 
+// The three rotations and "TUBE np, nq, mask".
+std::string testa(std::size_t np, std::size_t nq)
+{
+    std::string t;
+    scrittura::aggiungiRotazioni(t, "ROTY ");
+    t += "TUBE ";
+    testo::appendInt(t, static_cast<int>(np));
+    t += ", ";
+    testo::appendInt(t, static_cast<int>(nq));
+    t += ", ";
+    testo::appendInt(t, maschera());
+    return t;
+}
+
 } // namespace
 
 void testocrea_tube_gdl()
@@ -73,11 +86,15 @@ void testocrea_tube_gdl()
     const int nsag = righe(sagoma, sago_q);
     const int nper = righe(percorso, perc_q);
     {
+        // The counts when every element writes its full number of points:
+        // an extrusion leaves no point out, only a flat quarter ellipse
+        // writes fewer.
         Forme::risoluzione = platform::CInt(daticreatred[0]);
         const std::size_t puntiSagoma = puntiMassimi(sagoma, nsag, risoluzione_generatore());
         Forme::risoluzione = platform::CInt(daticreatred[1]);
-        const std::size_t puntiPercorso = puntiMassimi(percorso, nper, risoluzione_generatore()) + 2;
-        preparaTesto(puntiSagoma * kBytePuntoSagoma + puntiPercorso * kBytePuntoPercorso);
+        const std::size_t puntiPercorso = puntiMassimi(percorso, nper, risoluzione_generatore()) + (nper > 0 ? 2 : 1);
+        preparaTesto(testa(puntiSagoma, puntiPercorso),
+                     puntiSagoma * kBytePuntoSagoma + puntiPercorso * kBytePuntoPercorso);
     }
 
     // The profile: the origin point, then every element's points.
@@ -93,7 +110,7 @@ void testocrea_tube_gdl()
         const int stato = i < nsag - 1 ? calcola_stato(i) : 0;
         np += testocrea_cosa(platform::CInt(row[kKind]), stato);
         finestra::progresso(nsag > 1 ? platform::CInt(static_cast<double>(i) / (nsag - 1) * 50) : 0, false);
-        platform::yieldToEventLoop();
+        scrittura::cedi();
     }
 
     // The path: a direction point before its origin, its points, and a
@@ -110,22 +127,14 @@ void testocrea_tube_gdl()
         caricaScalato(row, t, true);
         nq += testocrea_cosa(platform::CInt(row[kKind]), 0);
         finestra::progresso(nper > 1 ? platform::CInt(static_cast<double>(j) / (nper - 1) * 50 + 50) : 50, true);
-        platform::yieldToEventLoop();
+        scrittura::cedi();
     }
     if (nper > 0) {
         aggiungiDirezioneFinale(angolo_finale_percorso());
         ++nq;
     }
 
-    std::string testa;
-    aggiungiRotazioni(testa, "ROTY ");
-    testa += "TUBE ";
-    testo::appendInt(testa, np);
-    testa += ", ";
-    testo::appendInt(testa, nq);
-    testa += ", ";
-    testo::appendInt(testa, maschera());
-    chiudiTesto(testa);
+    chiudiTesto(testa(static_cast<std::size_t>(np), static_cast<std::size_t>(nq)));
     finestra::progresso(0, false);
 }
 

@@ -10,38 +10,33 @@ namespace platform {
 
 namespace {
 
-// Largest fixed-notation text of a Double: 309 integer digits, a sign, a
-// point and up to 767 fraction digits of a subnormal, with room to spare.
-constexpr int kStrBuffer = 1100;
-
-int formatDouble(char* buffer, double value)
-{
-    if (!std::isfinite(value) || value == 0.0) {
-        buffer[0] = '0';
-        return 1;
-    }
-    auto result = std::to_chars(buffer, buffer + kStrBuffer, value, std::chars_format::fixed);
-    return static_cast<int>(result.ptr - buffer);
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 } // namespace
 
+char* writeStr(char* out, double value)
+{
+    if (!std::isfinite(value) || value == 0.0) {
+        *out = '0';
+        return out + 1;
+    }
+    return std::to_chars(out, out + kStrMaxChars, value, std::chars_format::fixed).ptr;
+}
+
 QString Str(double value)
 {
-    char buffer[kStrBuffer];
-    const int n = formatDouble(buffer, value);
-    return QString::fromLatin1(buffer, n);
+    char buffer[kStrMaxChars];
+    const char* end = writeStr(buffer, value);
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(end - buffer));
 }
 
 QString Str(int value) { return QString::number(value); }
 
 void appendStr(std::string& out, double value)
 {
-    char buffer[kStrBuffer];
-    const int n = formatDouble(buffer, value);
-    out.append(buffer, static_cast<size_t>(n));
+    char buffer[kStrMaxChars];
+    const char* end = writeStr(buffer, value);
+    out.append(buffer, static_cast<size_t>(end - buffer));
 }
 
 double Val(std::string_view text)

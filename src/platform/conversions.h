@@ -7,6 +7,8 @@
 // saturates at the Integer range.
 #include <QString>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -20,6 +22,13 @@ QString Str(double value);
 QString Str(int value);
 // Appends Str(value) to out without building a temporary QString.
 void appendStr(std::string& out, double value);
+// The longest text Str(double) gives: 309 integer digits, a sign, a point and
+// up to 767 fraction digits of a subnormal, with room to spare.
+inline constexpr int kStrMaxChars = 1100;
+// Writes Str(value) at out, which has room for kStrMaxChars characters, and
+// returns the end of what it wrote. For callers that build a line of several
+// numbers in a buffer of their own before appending it.
+char* writeStr(char* out, double value);
 
 double Val(const QString& text);
 double Val(std::string_view text);
