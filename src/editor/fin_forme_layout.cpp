@@ -53,6 +53,7 @@ fin_forme::fin_forme() : SingleWindow(platform::FrameKind::Floating)
     setTitle(QStringLiteral("Tools"));
     setBackColor(QColor(0x00, 0x40, 0x80));
     Layout();
+    collegaGestori();
     resizeToBody(81, 489);
 }
 
