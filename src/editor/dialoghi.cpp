@@ -1,7 +1,5 @@
 #include "editor/dialoghi.h"
 
-#include <QShortcut>
-
 namespace dialoghi {
 
 void preparaFinestra(platform::Window& finestra, const QString& titolo, int larghezza, int altezza)
@@ -23,13 +21,13 @@ platform::PushButton* pulsante(QWidget* parent, const char* nome, int left, int 
     return b;
 }
 
-void rendiAnnulla(platform::Window& finestra, platform::PushButton* annulla)
+bool tastoAnnulla(const QString& key, platform::PushButton* annulla)
 {
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), &finestra);
-    QObject::connect(esc, &QShortcut::activated, annulla, [annulla] {
-        if (annulla->isEnabled())
-            annulla->click();
-    });
+    if (key != QString(QChar(0x1B)))
+        return false;
+    if (annulla->isEnabled())
+        annulla->click();
+    return true;
 }
 
 platform::StaticText* testo(QWidget* parent, const char* nome, int left, int top, int width, int height,

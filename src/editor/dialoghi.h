@@ -9,10 +9,10 @@ namespace dialoghi {
 // The dialogs' window: grey, a fixed size, application-modal.
 void preparaFinestra(platform::Window& finestra, const QString& titolo, int larghezza, int altezza);
 
-// A push button in System 12. The default one answers Return; the cancel
-// one answers Escape.
+// A push button in System 12. The default one answers Return.
 platform::PushButton* pulsante(QWidget* parent, const char* nome, int left, int top, const QString& caption);
-void rendiAnnulla(platform::Window& finestra, platform::PushButton* annulla);
+// Escape presses the cancel button; true when the key was Escape.
+bool tastoAnnulla(const QString& key, platform::PushButton* annulla);
 
 // Blue bold Arial 12 text.
 platform::StaticText* testo(QWidget* parent, const char* nome, int left, int top, int width, int height,

@@ -51,7 +51,6 @@ fin_grid::fin_grid() : SingleWindow(platform::FrameKind::MovableModal)
     PushButton1 = dialoghi::pulsante(w, "PushButton1", 200, 85, QStringLiteral("OK"));
     PushButton1->setDefault(true);
     PushButton2 = dialoghi::pulsante(w, "PushButton2", 20, 85, QStringLiteral("Cancel"));
-    dialoghi::rendiAnnulla(*this, PushButton2);
     StaticText1 = dialoghi::testo(w, "StaticText1", 244, 14, 60, 20, delta + QStringLiteral("X (mm)"), 0);
     StaticText2 = dialoghi::testo(w, "StaticText2", 244, 44, 60, 20, delta + QStringLiteral("Y (mm)"), 0);
 
@@ -106,3 +105,9 @@ void fin_grid::PushButton1_Action()
 }
 
 void fin_grid::PushButton2_Action() { close(); }
+
+bool fin_grid::Event_KeyDown(const QString& key)
+{
+    dialoghi::tastoAnnulla(key, PushButton2);
+    return false;
+}

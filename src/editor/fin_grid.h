@@ -31,4 +31,6 @@ public:
 
 protected:
     void Event_Open() override;
+    // Escape cancels.
+    bool Event_KeyDown(const QString& key) override;
 };

@@ -15,7 +15,6 @@ fin_resol::fin_resol() : SingleWindow(platform::FrameKind::MovableModal)
     PushButton1 = dialoghi::pulsante(w, "PushButton1", 200, 45, QStringLiteral("OK"));
     PushButton1->setDefault(true);
     PushButton2 = dialoghi::pulsante(w, "PushButton2", 20, 45, QStringLiteral("Cancel"));
-    dialoghi::rendiAnnulla(*this, PushButton2);
 
     StaticText1 = dialoghi::testo(w, "StaticText1", 276, 6, 22, 20, QStringLiteral("000"), 2);
 
@@ -67,3 +66,9 @@ void fin_resol::PushButton1_Action()
 }
 
 void fin_resol::PushButton2_Action() { close(); }
+
+bool fin_resol::Event_KeyDown(const QString& key)
+{
+    dialoghi::tastoAnnulla(key, PushButton2);
+    return false;
+}
