@@ -55,6 +55,7 @@ fin_forme::fin_forme() : SingleWindow(platform::FrameKind::Floating)
     Layout();
     collegaGestori();
     resizeToBody(81, 489);
+    setFixedSize(size());
 }
 
 void fin_forme::setButtonIcon(platform::BevelButton* button, const QString& name)
