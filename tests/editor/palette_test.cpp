@@ -188,6 +188,38 @@ TEST_F(Palette, DeletingTheOnlyElementReturnsToAddModeWithOneBeep)
     EXPECT_EQ(platform::beepCount(), 1);
 }
 
+// Other commands (File > New, opening a document, editing a stored profile)
+// replace the chain without looking at the mode; the rebuild that follows
+// brings the mode back within the chain.
+TEST_F(Palette, EditModeFollowsAChainReplacedFromElsewhere)
+{
+    catena({{0, 0, 0, 10, 0, 0, 0}, {0, 10, 0, 10, 0, 0, 0}, {0, 20, 0, 10, 0, 0, 0}});
+    Forme::poli_d = 3;
+    premi(palette().bot_sel);
+    ASSERT_TRUE(palette().bot_sel->value());
+
+    // A shorter chain: the selection becomes its last element.
+    catena({{0, 0, 0, 5, 5, 0, 0}});
+    Geometria::disegna_griglia();
+    EXPECT_TRUE(palette().bot_sel->value());
+    EXPECT_EQ(Forme::poli_d, 0);
+    esci();
+    EXPECT_EQ(edita().efxdelta->text(), "5");
+
+    // An empty chain: back to add mode, without a beep.
+    Forme::polilinea.redim(0);
+    Forme::poli_q = 0;
+    Forme::poli_d = 0;
+    Geometria::disegna_griglia();
+    EXPECT_FALSE(palette().bot_sel->value());
+    EXPECT_EQ(icona(palette().bot_sel), "edita1");
+    EXPECT_FALSE(principale().pointer->isVisible());
+    EXPECT_EQ(principale().pointer->FillColor, platform::hsv(0, 1, 1));
+    EXPECT_EQ(platform::beepCount(), 0);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(edita().bot_scorri(i)->isEnabled());
+}
+
 struct ClearCase {
     const char* name;
     bool modified;
