@@ -9,7 +9,8 @@ class fin_edita : public platform::SingleWindow<fin_edita> {
 public:
     fin_edita();
 
-    // Enables the navigation buttons for the current position in the chain.
+    // Enables the navigation buttons for the current position in the chain,
+    // after the palette has checked that edit mode still holds.
     void aggiorna_bottoni();
 
     // Shows the end point of the typed deltas: read-outs, end marker and

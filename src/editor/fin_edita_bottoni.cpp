@@ -5,6 +5,9 @@
 
 void fin_edita::aggiorna_bottoni()
 {
+    // Edit mode first made to hold: the buttons below rely on a selection
+    // within the chain.
+    fin_forme::instance().adegua_modo();
     // Inequalities, not range checks: in edit mode the last element is the
     // end, in add mode the insertion point after it.
     const bool back = Forme::poli_d != 0;

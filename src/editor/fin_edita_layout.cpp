@@ -64,9 +64,10 @@ fin_edita::fin_edita() : SingleWindow(platform::FrameKind::Floating)
 {
     setTitle(QStringLiteral("XY"));
     setBackColor(QColor(0xFF, 0xFF, 0x00));
-    setMinimumSize(64, 64);
     Layout();
+    // A strip of 670 x 34 that the user cannot resize.
     resizeToBody(670, 34);
+    setFixedSize(size());
 }
 
 void fin_edita::Layout()

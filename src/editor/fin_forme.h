@@ -44,13 +44,38 @@ public:
     void bot_setup_Action(int index);
 
     // --- The view and the chain as a whole.
-    // 0 zoom out, 1 zoom in, 2 the initial view, 3 fit to the drawing.
+    // 0 zoom out, 1 zoom in, 2 the initial view, 3 fit to the drawing; then
+    // the backdrop is rebuilt. The zoom stays within kZoomMin..kZoomMax: a
+    // step that would leave that range, or put the origin beyond the Integer
+    // range, is not taken (beep).
     void zooma(int mode);
     // Mirrors the chain (and the view) by sx and sy, each 1 or -1.
     void specchia(int sx, int sy);
-    // Turns the chain by a quarter turn: 1 to the right, -1 to the left.
+    // Turns the chain by a quarter turn: 1 to the left (counter-clockwise),
+    // -1 to the right.
     void ruota(int r);
+
+    // --- The mode.
+    // Edit mode holds only while the chain has elements and the selection
+    // lies within it: with an empty chain the palette leaves edit mode (no
+    // beep), and a selection past the chain's end becomes its last element.
+    // Whoever changes the chain without looking at the mode calls this; the
+    // numeric editor's button refresh, which follows every rebuild of the
+    // backdrop and every chain edit, calls it too.
+    void adegua_modo();
+    bool modoModifica() const { return bot_sel->value(); }
+
+    static constexpr double kZoomMin = 1.0 / 1024.0;
+    static constexpr double kZoomMax = 1024.0;
 
 private:
     void Layout();
+    void collegaGestori();
+    // Back to add mode as the program leaves it: the toggle up, its icon,
+    // the markers red and hidden.
+    void lasciaModifica();
+    // The start and end markers in one colour.
+    void coloraMarcatori(const QColor& colore);
+    // Copies the chain into a stored profile or path and shows "Create 3D".
+    void cattura(bool profilo);
 };

@@ -53,7 +53,9 @@ fin_forme::fin_forme() : SingleWindow(platform::FrameKind::Floating)
     setTitle(QStringLiteral("Tools"));
     setBackColor(QColor(0x00, 0x40, 0x80));
     Layout();
+    collegaGestori();
     resizeToBody(81, 489);
+    setFixedSize(size());
 }
 
 void fin_forme::setButtonIcon(platform::BevelButton* button, const QString& name)

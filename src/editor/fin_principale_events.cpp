@@ -15,7 +15,6 @@
 #include "platform/picture.h"
 #include "platform/resources.h"
 
-#include <QCoreApplication>
 
 namespace {
 
@@ -27,7 +26,7 @@ void fin_principale::Event_Open() { Geometria::gri_aggiungipict = false; }
 
 bool fin_principale::Event_CancelClose() { return !App::richiestaChiusura(); }
 
-void fin_principale::Event_Close() { QCoreApplication::quit(); }
+void fin_principale::Event_Close() { App::termina(); }
 
 bool fin_principale::Event_KeyDown(const QString& key)
 {

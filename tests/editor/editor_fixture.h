@@ -12,6 +12,7 @@
 #include "platform/conversions.h"
 #include "support/test_support.h"
 
+#include <QAbstractButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,8 +22,12 @@ protected:
     {
         static const char* names[8] = {"Line", "Torus", "1/4 Curve", "1/4 Cur. reversed",
                                        "Double curve", "Double curve rev.", "Circular", "Elliptical"};
-        for (int k = 0; k < 8; ++k)
+        static const char* nomi[8] = {"Listello", "Toro", "Ovolo", "Cavetto",
+                                      "Gola diritta", "Gola rovescia", "Forma circolare", "Forma ellittica"};
+        for (int k = 0; k < 8; ++k) {
             Forme::testoforma[k][1] = QString::fromLatin1(names[k]);
+            Forme::testoforma[k][2] = QString::fromLatin1(nomi[k]);
+        }
         Globali::lingua = 1;
         Globali::scrx = 640;
         Globali::scry = 480;
@@ -37,6 +42,8 @@ protected:
         principale().show();
         edita().show();
         palette().show();
+        // The first backdrop, as start-up makes it.
+        Geometria::disegna_griglia();
         testsupport::processEvents();
     }
 
@@ -75,4 +82,20 @@ protected:
     }
 
     static QPoint posizione(const QWidget* w) { return w->pos(); }
+
+    // A click on a button, as the user makes it.
+    static void premi(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // The chain's rows as they stand.
+    static std::vector<ElementRow> righe()
+    {
+        std::vector<ElementRow> out;
+        for (int i = 0; i < Forme::poli_q; ++i)
+            out.push_back(Forme::polilinea.row(i));
+        return out;
+    }
+    // The main window's live layer, as segments.
+    static std::vector<testsupport::Segment> segmentiVivi()
+    {
+        return testsupport::segmentsOf(principale().liveItems());
+    }
 };

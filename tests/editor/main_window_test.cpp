@@ -4,7 +4,9 @@
 #include "editor/editor_fixture.h"
 #include "editor/puntatore.h"
 
+#include <QTimer>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -223,6 +225,100 @@ TEST_F(MainWindow, ShowingASelectionOutsideTheChainChangesNothing)
         EXPECT_DOUBLE_EQ(Forme::dx, 42) << "selection " << d;
         EXPECT_EQ(edita().efxdelta->text(), "42");
     }
+}
+
+TEST_F(MainWindow, TheRubberBandFollowsThePointerInRed)
+{
+    Forme::qualetool = 4;
+    Forme::forma = 4;
+    muovi(342, 163); // snapped to (340, 160): 40 right, 40 up
+    const auto live = segmentiVivi();
+    ASSERT_EQ(live.size(), 16u);
+    EXPECT_EQ(QPointF(live.front().x1, live.front().y1), QPointF(300, 200));
+    EXPECT_NEAR(live.back().x2, 340, 0.5);
+    EXPECT_NEAR(live.back().y2, 160, 0.5);
+    for (size_t i = 0; i < live.size(); ++i) {
+        EXPECT_EQ(live[i].color, platform::hsv(0, 1, 1));
+        if (i > 0) { // each segment starts where the one before ends, to the pixel
+            EXPECT_NEAR(live[i].x1, live[i - 1].x2, 1.0);
+            EXPECT_NEAR(live[i].y1, live[i - 1].y2, 1.0);
+        }
+    }
+    // A second move replaces the band rather than adding to it.
+    muovi(360, 200);
+    EXPECT_EQ(segmentiVivi().size(), 16u);
+}
+
+TEST_F(MainWindow, AClickAddsTheElementAndTheNextStartsAtThePointer)
+{
+    entra();
+    muovi(331, 179);
+    clicca(331, 179);
+    ASSERT_EQ(Forme::poli_q, 1);
+    const ElementRow first{0, 0, 0, 30, 20, 0, 0};
+    EXPECT_EQ(Forme::polilinea.row(0), first);
+    EXPECT_DOUBLE_EQ(Forme::xprec, 30);
+    EXPECT_DOUBLE_EQ(Forme::yprec, 20);
+    EXPECT_EQ(edita().txtforma->text(), "1 Line");
+    EXPECT_TRUE(Globali::filemodificato);
+    // The new element is in the backdrop, in black, halfway along.
+    const QColor middle = QColor::fromRgb(Geometria::griglia->pixel(315, 190));
+    EXPECT_LT(middle.lightness(), 60);
+    EXPECT_EQ(principale().backdrop(), Geometria::griglia);
+
+    // The next move starts from there: the start marker has moved too.
+    muovi(351, 179);
+    EXPECT_EQ(posizione(principale().prepointer), QPoint(328, 178));
+    EXPECT_DOUBLE_EQ(Forme::dx, 20);
+    EXPECT_DOUBLE_EQ(Forme::dy, 0);
+}
+
+TEST_F(MainWindow, AClickWithoutExtentOnlyBeeps)
+{
+    muovi(301, 201);
+    clicca(301, 201);
+    EXPECT_EQ(Forme::poli_q, 0);
+    EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_FALSE(Globali::filemodificato);
+}
+
+TEST_F(MainWindow, InEditModeAClickModifiesTheSelectedElement)
+{
+    catena({{0, 0, 0, 10, 0, 0, 0}, {0, 10, 0, 10, 0, 0, 0}});
+    modoModifica(0);
+    principale().aggiorna_puntini();
+    muovi(320, 190);
+    clicca(320, 190);
+    EXPECT_EQ(Forme::poli_q, 2);
+    const std::vector<ElementRow> expected = {{0, 0, 0, 20, 10, 0, 0}, {0, 20, 10, 10, 0, 0, 0}};
+    EXPECT_EQ(righe(), expected);
+    EXPECT_EQ(Forme::poli_d, 0);
+    EXPECT_TRUE(Globali::filemodificato);
+}
+
+// Runs the event loop until the program ends it, or gives up after a while.
+int ciclo(std::function<void()> azione)
+{
+    qApp->setQuitOnLastWindowClosed(false);
+    QTimer::singleShot(0, azione);
+    QTimer::singleShot(1500, [] { QCoreApplication::exit(7); });
+    return QCoreApplication::exec();
+}
+
+TEST_F(MainWindow, ClosingTheWindowEndsTheProgram)
+{
+    EXPECT_EQ(ciclo([] { principale().close(); }), 0);
+    EXPECT_FALSE(fin_principale::exists());
+}
+
+TEST_F(MainWindow, ClosingAsksAboutUnsavedChangesAndCancelKeepsItOpen)
+{
+    testsupport::DialogScript script;
+    script.saveChangesAnswers = {platform::SaveAnswer::Cancel};
+    Globali::filemodificato = true;
+    EXPECT_EQ(ciclo([] { principale().close(); }), 7);
+    EXPECT_EQ(script.saveChangesAsked, 1);
+    EXPECT_TRUE(fin_principale::exists() && principale().isVisible());
 }
 
 } // namespace

@@ -51,3 +51,186 @@ TEST(IntegerField, FiltersItsTextWhenItLosesTheFocus)
 }
 
 } // namespace
+
+// --- The numeric editor window, typed into as the user does.
+#include "editor/editor_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+namespace {
+
+using NumericEditor = EditorTest;
+
+// Puts text into a delta field as the program does, with the caret at `caret`.
+void prepara(EditFieldIntero* field, const char* text, int caret)
+{
+    field->setText(QString::fromLatin1(text));
+    field->setFocus();
+    field->setCursorPosition(caret < 0 ? field->text().size() : caret);
+}
+
+TEST_F(NumericEditor, ADigitTypedAtTheEndMovesTheEndPointAndTheRubberBand)
+{
+    prepara(edita().efxdelta, "0", -1);
+    QTest::keyClick(edita().efxdelta, Qt::Key_7);
+    EXPECT_EQ(edita().efxdelta->text(), "07");
+    EXPECT_DOUBLE_EQ(Forme::dx, 7);
+    EXPECT_DOUBLE_EQ(Forme::xgr, 7);
+    EXPECT_EQ(edita().testox->text(), "X: 7");
+    EXPECT_EQ(edita().testoy->text(), "Y: 0");
+    EXPECT_EQ(posizione(principale().pointer), QPoint(300 + 7 - 2, 200 - 2));
+    const auto live = segmentiVivi();
+    ASSERT_EQ(live.size(), 1u);
+    EXPECT_EQ(QPointF(live[0].x1, live[0].y1), QPointF(300, 200));
+    EXPECT_EQ(QPointF(live[0].x2, live[0].y2), QPointF(307, 200));
+    EXPECT_EQ(live[0].color, platform::hsv(0, 1, 1));
+    // Nothing is stored until "ok".
+    EXPECT_EQ(Forme::poli_q, 0);
+}
+
+struct TypingCase {
+    const char* name;
+    const char* text;
+    int caret; // -1: at the end; -2: the whole text selected
+    std::vector<int> keys;
+    const char* shown;
+};
+
+void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
+
+class TypedDelta : public EditorTest, public ::testing::WithParamInterface<TypingCase> {};
+
+// Whatever the key does to the text, the delta is what the field then shows.
+TEST_P(TypedDelta, EqualsWhatTheFieldShows)
+{
+    const TypingCase& c = GetParam();
+    QApplication::clipboard()->setText(QStringLiteral("45"));
+    struct Field {
+        EditFieldIntero* field;
+        double* delta;
+    };
+    for (Field f : {Field{edita().efxdelta, &Forme::dx}, Field{edita().efydelta, &Forme::dy},
+                    Field{edita().efzdelta, &Forme::dz}}) {
+        prepara(f.field, c.text, c.caret == -2 ? -1 : c.caret);
+        if (c.caret == -2)
+            f.field->selectAll();
+        for (int key : c.keys) {
+            if (key == Qt::Key_V)
+                QTest::keyClick(f.field, Qt::Key_V, Qt::ControlModifier);
+            else
+                QTest::keyClick(f.field, static_cast<Qt::Key>(key));
+        }
+        EXPECT_EQ(f.field->text(), QString::fromLatin1(c.shown)) << f.field->objectName().toStdString();
+        EXPECT_DOUBLE_EQ(*f.delta, platform::Val(f.field->text())) << f.field->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, TypedDelta,
+    ::testing::Values(TypingCase{"CaretInTheMiddle", "12", 0, {Qt::Key_3}, "312"},
+                      TypingCase{"Backspace", "125", -1, {Qt::Key_Backspace}, "12"},
+                      TypingCase{"DeleteInTheMiddle", "125", 1, {Qt::Key_Delete}, "15"},
+                      TypingCase{"ReplaceTheSelection", "-48", -2, {Qt::Key_9}, "9"},
+                      TypingCase{"AMinusInFront", "6", 0, {Qt::Key_Minus}, "-6"},
+                      TypingCase{"Paste", "1", -2, {Qt::Key_V}, "45"},
+                      TypingCase{"EmptiedField", "3", -1, {Qt::Key_Backspace}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(NumericEditor, ReturnTakesTheTypedDeltaThenPressesOk)
+{
+    prepara(edita().efxdelta, "3", -1);
+    QTest::keyClick(edita().efxdelta, Qt::Key_0);
+    prepara(edita().efydelta, "", -1);
+    QTest::keyClicks(edita().efydelta, "-5");
+    QTest::keyClick(edita().efydelta, Qt::Key_Return);
+    ASSERT_EQ(Forme::poli_q, 1);
+    const ElementRow added{0, 0, 0, 30, -5, 0, 0};
+    EXPECT_EQ(Forme::polilinea.row(0), added);
+    EXPECT_EQ(edita().txtforma->text(), "1 Line");
+    EXPECT_DOUBLE_EQ(Forme::xprec, 30);
+    EXPECT_DOUBLE_EQ(Forme::yprec, -5);
+}
+
+TEST_F(NumericEditor, TheNextStartIsTheTypedEndThroughWholePixels)
+{
+    Geometria::zmfct = 0.5;
+    prepara(edita().efxdelta, "", -1);
+    QTest::keyClick(edita().efxdelta, Qt::Key_3);
+    EXPECT_DOUBLE_EQ(Forme::xgr, 2);
+    EXPECT_EQ(posizione(principale().pointer), QPoint(300 + 1 - 2, 198));
+    premi(edita().bot_scorri(4));
+    ASSERT_EQ(Forme::poli_q, 1);
+    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDX), 3);
+    EXPECT_DOUBLE_EQ(Forme::xprec, 2);
+}
+
+TEST_F(NumericEditor, OkInEditModeModifiesTheSelectedElement)
+{
+    catena({{0, 0, 0, 10, 0, 0, 0}, {0, 10, 0, 10, 0, 0, 0}, {0, 20, 0, 0, 10, 0, 0}});
+    modoModifica(1);
+    principale().aggiorna_puntini();
+    prepara(edita().efxdelta, "10", -1);
+    QTest::keyClick(edita().efxdelta, Qt::Key_Backspace); // "1"
+    QTest::keyClick(edita().efxdelta, Qt::Key_5);         // "15"
+    premi(edita().bot_scorri(4));
+    EXPECT_EQ(Forme::poli_q, 3);
+    EXPECT_DOUBLE_EQ(Forme::polilinea(1, kDX), 15);
+    EXPECT_DOUBLE_EQ(Forme::polilinea(2, kX0), 25);
+    EXPECT_TRUE(Globali::filemodificato);
+    EXPECT_EQ(edita().efxdelta->text(), "15");
+}
+
+struct StepCase {
+    bool edit;
+    int from;
+    int button;
+    int to;
+    bool back, forward; // enabling afterwards
+};
+
+TEST_F(NumericEditor, NavigationStepsAndEnablesTheButtons)
+{
+    const StepCase steps[] = {
+        {false, 3, 0, 0, false, true}, {false, 0, 2, 1, true, true},  {false, 1, 3, 3, true, false},
+        {false, 3, 1, 2, true, true},  {true, 0, 3, 2, true, false},  {true, 2, 1, 1, true, true},
+        {true, 1, 0, 0, false, true},  {true, 0, 2, 1, true, true},
+    };
+    catena({{0, 0, 0, 10, 0, 0, 0}, {3, 10, 0, 10, 10, 0, 0}, {0, 20, 10, 0, 7, 0, 0}});
+    for (const StepCase& s : steps) {
+        palette().bot_sel->setValue(s.edit);
+        Forme::poli_d = s.from;
+        edita().aggiorna_bottoni();
+        premi(edita().bot_scorri(s.button));
+        EXPECT_EQ(Forme::poli_d, s.to) << s.edit << " from " << s.from << " button " << s.button;
+        EXPECT_EQ(edita().bot_scorri(0)->isEnabled(), s.back);
+        EXPECT_EQ(edita().bot_scorri(1)->isEnabled(), s.back);
+        EXPECT_EQ(edita().bot_scorri(2)->isEnabled(), s.forward);
+        EXPECT_EQ(edita().bot_scorri(3)->isEnabled(), s.forward);
+        EXPECT_EQ(edita().txtforma->text(), QString::number(s.to) + " Line");
+        if (s.edit) {
+            // The selected element is shown.
+            EXPECT_EQ(edita().efydelta->text(), platform::Str(Forme::polilinea(s.to, kDY)));
+            EXPECT_DOUBLE_EQ(Forme::xprec, Forme::polilinea(s.to, kX0));
+        } else {
+            // The current start is the insertion point.
+            const double x = s.to < 3 ? Forme::polilinea(s.to, kX0) : 20.0;
+            EXPECT_DOUBLE_EQ(Forme::xprec, x);
+        }
+    }
+}
+
+TEST_F(NumericEditor, OkOnAnEmptyChainAddsTheFirstElementOrBeeps)
+{
+    premi(edita().bot_scorri(4));
+    EXPECT_EQ(Forme::poli_q, 0);
+    EXPECT_EQ(platform::beepCount(), 1);
+    prepara(edita().efzdelta, "", -1);
+    QTest::keyClick(edita().efzdelta, Qt::Key_4);
+    premi(edita().bot_scorri(4));
+    EXPECT_EQ(Forme::poli_q, 1);
+    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDZ), 4);
+    EXPECT_EQ(platform::beepCount(), 1);
+}
+
+} // namespace
