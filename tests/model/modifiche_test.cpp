@@ -332,14 +332,17 @@ TEST_P(Delete, FollowingElementsMoveBackAndTheSelectionStaysValid)
         EXPECT_EQ(Forme::polilinea(c.d, kX0), removed[kX0]);
     expectConnected();
 
-    // Rebuilt and shown; the mode is left to the palette, without a beep here.
+    // Rebuilt and shown, without a beep here; edit mode holds while elements
+    // remain and is left quietly when the chain becomes empty.
     EXPECT_NE(Geometria::griglia, picture);
     EXPECT_EQ(fin_principale::instance().backdrop(), Geometria::griglia);
     EXPECT_EQ(label(), QString::number(c.selected) + " Line");
-    EXPECT_TRUE(fin_forme::instance().bot_sel->value());
+    EXPECT_EQ(fin_forme::instance().bot_sel->value(), c.q > 1);
     fin_edita& e = fin_edita::instance();
     EXPECT_EQ(e.bot_scorri(0)->isEnabled(), c.selected != 0);
-    EXPECT_EQ(e.bot_scorri(2)->isEnabled(), c.selected != c.q - 2);
+    const int remaining = c.q - 1;
+    const int last = remaining > 0 ? remaining - 1 : remaining;
+    EXPECT_EQ(e.bot_scorri(2)->isEnabled(), c.selected != last);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Delete,
