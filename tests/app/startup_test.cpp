@@ -127,6 +127,12 @@ TEST_F(AppTest, OpensTheDocumentNamedOnTheCommandLine)
 
     avvia({path});
 
+    // The main window fills the screen less 100 pixels each way.
+    const QSize screen = platform::mainScreenSize();
+    const fin_principale& main = fin_principale::instance();
+    EXPECT_EQ(QRect(main.Left(), main.Top(), main.Width(), main.Height()),
+              QRect(94, 90, screen.width() - 100, screen.height() - 100));
+    EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(Globali::fileattuale, path);
     EXPECT_FALSE(Globali::filemodificato);
     EXPECT_EQ(Forme::poli_q, 2);
