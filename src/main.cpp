@@ -7,6 +7,12 @@ int main(int argc, char** argv)
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Modanova"));
     QApplication::setOrganizationName(QStringLiteral("Modanova"));
-    QStringList documents = QApplication::arguments().mid(1);
+    // The documents named on the command line. Older macOS versions add a
+    // process serial number argument when the program is started from the
+    // Finder; it names no document.
+    QStringList documents;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        if (!argument.startsWith(QLatin1String("-psn_")))
+            documents << argument;
     return App::run(qt, documents);
 }

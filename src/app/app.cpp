@@ -4,11 +4,21 @@
 #include "app/globali.h"
 #include "app/info.h"
 #include "app/tendine.h"
+#include "create3d/fin_3d.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
+#include "gdl/esportazione.h"
+#include "model/forme.h"
+#include "model/geometria.h"
 #include "platform/system.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileOpenEvent>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -34,6 +44,21 @@ public:
     }
 };
 
+// The shape names, [k][1] English and [k][2] Italian; column 0 stays empty.
+constexpr const char* kNomiForme[8][2] = {
+    {"Line", "Listello"},
+    {"Torus", "Toro"},
+    {"1/4 Curve", "Ovolo"},
+    {"1/4 Cur. reversed", "Cavetto"},
+    {"Double curve", "Gola diritta"},
+    {"Double curve rev.", "Gola rovescia"},
+    {"Circular", "Forma circolare"},
+    {"Elliptical", "Forma ellittica"},
+};
+
+// The main window is never smaller than this, whatever the screen reports.
+constexpr int kMinLato = 64;
+
 void enable(const char* name, bool on)
 {
     if (QAction* a = Tendine::instance().item(QString::fromLatin1(name)))
@@ -47,12 +72,17 @@ namespace App {
 void startUp(const QStringList& documents)
 {
     FileTypes::_Initialize();
-    Tendine::instance();
+    Tendine& bar = Tendine::instance();
     platform::setMenuEnableHandler([] { Event_EnableMenuItems(); });
     if (qApp) {
         qApp->installEventFilter(new FileOpenFilter(qApp));
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { Event_Close(); });
     }
+    // The main window, with the program's menu bar.
+    fin_principale& main = fin_principale::instance();
+    if (bar.parentWidget() != &main)
+        main.setMenuBar(&bar);
+
     Event_Open();
     s_started = true;
     s_pending.append(documents);
@@ -70,13 +100,7 @@ int run(QApplication& qt, const QStringList& documents)
     return qt.exec();
 }
 
-bool richiestaChiusura()
-{
-    if (!salvaModifiche())
-        return false;
-    scriviPreferenze();
-    return true;
-}
+bool richiestaChiusura() { return salvaModifiche(); }
 
 void quit()
 {
@@ -84,11 +108,56 @@ void quit()
         termina();
 }
 
-void termina() { QCoreApplication::quit(); }
+// Ends the event loop at once. QCoreApplication::quit() would first try to
+// close every window again, and the main window would ask its question a
+// second time.
+void termina() { QCoreApplication::exit(0); }
 
-void mostraPrincipale() {}
+void mostraPrincipale() { fin_principale::instance().showAndActivate(); }
 
-void Event_Open() {}
+void Event_Open()
+{
+    // The language; any value but English counts as Italian from here on,
+    // so the shape-name table is never read outside its columns.
+    Globali::lingua = leggiPreferenze() == 1 ? 1 : 2;
+
+    for (int k = 0; k < 8; ++k)
+        Forme::testoforma[k][1] = QString::fromUtf8(kNomiForme[k][0]);
+    for (int k = 0; k < 8; ++k)
+        Forme::testoforma[k][2] = QString::fromUtf8(kNomiForme[k][1]);
+
+    const QSize screen = platform::mainScreenSize();
+    Globali::scrx = std::max(screen.width() - 100, kMinLato);
+    Globali::scry = std::max(screen.height() - 100, kMinLato);
+
+    fin_forme& palette = fin_forme::instance();
+    palette.place(5, 42);
+    palette.show();
+    fin_edita& editor = fin_edita::instance();
+    editor.place(110, 26);
+    editor.show();
+    fin_3d& create3d = fin_3d::instance();
+    create3d.place(94, 90);
+    create3d.hide();
+    fin_principale& main = fin_principale::instance();
+    main.place(94, 90);
+    main.resizeToBody(Globali::scrx, Globali::scry);
+    main.show();
+
+    Geometria::grx = 10;
+    Geometria::gry = 10;
+    Geometria::gridon = true;
+    Geometria::gridvis = true;
+    Forme::risoluzione = 8;
+    esportazione::profopath = 0;
+
+    Globali::azzeratutto();
+
+    if (Globali::lingua == 1)
+        Globali::local_usa();
+    else
+        Globali::local_ita();
+}
 
 void Event_Close() { scriviPreferenze(); }
 
@@ -109,7 +178,11 @@ bool _FileNew_Action()
     return false;
 }
 
-bool _FileCreate3D_Action() { return false; }
+bool _FileCreate3D_Action()
+{
+    fin_3d::instance().mostra();
+    return false;
+}
 
 bool _AppleModanovainfo_Action()
 {

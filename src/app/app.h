@@ -45,8 +45,8 @@ bool filesalva(const QString& path);
 bool salvaModifiche();
 
 // The main window or the quit item asks to end the program: the unsaved
-// changes question, then the preferences are written. True when the program
-// may quit.
+// changes question. True when the program may quit; the preferences are
+// written when the event loop ends (Event_Close).
 bool richiestaChiusura();
 
 // FileQuit: the unsaved changes question, then the program ends.

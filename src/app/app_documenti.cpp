@@ -3,6 +3,8 @@
 #include "app/documento.h"
 #include "app/filetypes.h"
 #include "app/globali.h"
+#include "app/modo_modifica.h"
+#include "editor/fin_forme.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -121,8 +123,11 @@ bool apri_file(const QString& path)
         return false;
     }
     documento::applyDocument(*document);
+    modo_modifica::adattaAllaCatena();
     fileattuale = path;
     setModificato(false);
+    // Fits the view to the drawing and rebuilds the backdrop.
+    fin_forme::instance().zooma(3);
     return true;
 }
 

@@ -1,7 +1,84 @@
+// The reset to a new, empty, untitled document.
 #include "app/globali.h"
+
+#include "app/modo_modifica.h"
+#include "editor/fin_forme.h"
+#include "gdl/esportazione.h"
+#include "model/forme.h"
+#include "model/geometria.h"
+#include "platform/conversions.h"
+#include "platform/system.h"
 
 namespace Globali {
 
-void azzeratutto() {}
+namespace {
+
+// The 3-D creation defaults of slots 2 to 15.
+constexpr int kPrimoSlot = 2;
+constexpr double kDefaults3d[] = {
+    1.0, 100.0,   // profile scale: multiplier, percent
+    1.0, 100.0,   // path scale: multiplier, percent
+    2.0,          // Solid on
+    1.0, 1.0,     // Structured, Closed off
+    1.0,          // Virtual edges off
+    180.0,        // revolution angle
+    0.0, 0.0, 0.0, // rotations about x, y and z
+    0.0, 0.0,     // path start and end angles
+};
+
+void svuota(ElementTable& table)
+{
+    table.redim(0);
+    table.row(0) = ElementRow{};
+}
+
+} // namespace
+
+void azzeratutto()
+{
+    Forme::poli_q = 0;
+    Forme::poli_d = 0;
+    esportazione::sago_q = 0;
+    esportazione::perc_q = 0;
+
+    svuota(Forme::polilinea);
+    svuota(esportazione::sagoma);
+    svuota(esportazione::percorso);
+    // An empty chain has nothing to edit.
+    modo_modifica::adattaAllaCatena();
+
+    Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
+    Forme::dx = Forme::dy = Forme::dz = 0.0;
+
+    // The model origin in the middle of the main window, one pixel a millimetre.
+    Geometria::origx = platform::CInt(scrx / 2.0);
+    Geometria::origy = platform::CInt(scry / 2.0);
+    Geometria::zmfct = 1.0;
+
+    Forme::qualetool = 0;
+    Forme::forma = 0;
+    Forme::inversioneforma = false;
+
+    // The highlight goes to row 0, column 0; toggling the variant and then
+    // choosing tool 0 (already the tool) leaves tool 0 in its first variant,
+    // the highlight on it in the first variant's colour, and the labels.
+    platform::RectangleShape* highlight = fin_forme::instance().rec_sel;
+    highlight->move(highlight->x(), 0 * 39 + 1);
+    highlight->move(0 * 39 + 1, highlight->y());
+    Forme::invertiforma();
+    Forme::sceltaforma(0);
+
+    fileattuale.clear();
+    filemodificato = false;
+    platform::requestMenuEnable();
+
+    Geometria::disegna_griglia();
+
+    int slot = kPrimoSlot;
+    for (double v : kDefaults3d)
+        esportazione::daticreatred[slot++] = v;
+
+    Geometria::calc_zoom = false;
+}
 
 } // namespace Globali

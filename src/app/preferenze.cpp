@@ -10,11 +10,12 @@ QString percorsoPreferenze() { return platform::configFilePath(QStringLiteral("m
 
 int leggiPreferenze()
 {
+    // No file (or one that cannot be read): English, as on the first run.
     const QString path = percorsoPreferenze();
-    if (!platform::fileExists(path))
+    const auto lines = platform::fileExists(path) ? platform::readTextLines(path) : std::nullopt;
+    if (!lines)
         return 1;
-    const auto lines = platform::readTextLines(path);
-    const QString first = lines && !lines->isEmpty() ? lines->first() : QString();
+    const QString first = lines->isEmpty() ? QString() : lines->first();
     return platform::CInt(platform::Val(first));
 }
 

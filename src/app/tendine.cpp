@@ -68,10 +68,11 @@ Tendine::Tendine()
     QMenu* file = addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
-    QAction* nuovo = add(file, QStringLiteral("FileNew"), QStringLiteral("New"), QStringLiteral("Ctrl+N"));
-    QAction* apri = add(file, QStringLiteral("FileOpen"), QStringLiteral("Open.."), QStringLiteral("Ctrl+O"));
+    file->menuAction()->setProperty("AutoEnable", true);
+    QAction* nuovo = add(file, QStringLiteral("FileNew"), QStringLiteral("New"), QStringLiteral("Ctrl+N"), false);
+    QAction* apri = add(file, QStringLiteral("FileOpen"), QStringLiteral("Open.."), QStringLiteral("Ctrl+O"), false);
     separator(file, QStringLiteral("UntitledMenu3"));
-    QAction* salva = add(file, QStringLiteral("FileSave"), QStringLiteral("Save"), QStringLiteral("Ctrl+S"));
+    QAction* salva = add(file, QStringLiteral("FileSave"), QStringLiteral("Save"), QStringLiteral("Ctrl+S"), false);
     QAction* salvacome = add(file, QStringLiteral("FileSaveas"), QStringLiteral("Save as.."), QString());
     separator(file, QStringLiteral("UntitledMenu2"));
     QAction* crea = add(file, QStringLiteral("FileCreate3D"), QStringLiteral("Create 3D.."), QStringLiteral("Ctrl+E"));
@@ -82,6 +83,7 @@ Tendine::Tendine()
     QMenu* edit = addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
+    edit->menuAction()->setProperty("AutoEnable", true);
     QAction* undo = add(edit, QStringLiteral("EditUndo"), QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"));
     separator(edit, QStringLiteral("UntitledMenu0"));
     QAction* cut = add(edit, QStringLiteral("EditCut"), QStringLiteral("Cut"), QStringLiteral("Ctrl+X"));
@@ -91,8 +93,8 @@ Tendine::Tendine()
     QAction* about = add(edit, QStringLiteral("AppleModanovainfo"), QStringLiteral("Modanova info.."), QString());
     about->setMenuRole(QAction::AboutRole);
 
-    // The document commands start disabled until the enabling event has
-    // looked at the document.
+    // Items that are not enabled automatically (AutoEnable false) start
+    // disabled until the enabling event has looked at the document.
     nuovo->setEnabled(false);
     apri->setEnabled(false);
     salva->setEnabled(false);
@@ -116,10 +118,12 @@ Tendine::Tendine()
     connect(edit, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });
 }
 
-QAction* Tendine::add(QMenu* menu, const QString& name, const QString& text, const QString& shortcut)
+QAction* Tendine::add(QMenu* menu, const QString& name, const QString& text, const QString& shortcut,
+                      bool autoEnable)
 {
     auto* action = new QAction(text, menu);
     action->setObjectName(name);
+    action->setProperty("AutoEnable", autoEnable);
     if (!shortcut.isEmpty()) {
         action->setShortcut(QKeySequence(shortcut));
         // The commands work from every window of the program, not only
@@ -134,6 +138,7 @@ void Tendine::separator(QMenu* menu, const QString& name)
 {
     QAction* line = menu->addSeparator();
     line->setObjectName(name);
+    line->setProperty("AutoEnable", true);
     line->setText(QStringLiteral("-"));
 }
 

@@ -22,6 +22,9 @@ public:
 
 private:
     Tendine();
-    QAction* add(QMenu* menu, const QString& name, const QString& text, const QString& shortcut);
+    // An item with its name, text, shortcut (none when empty) and whether
+    // the platform enables it by itself (kept as the "AutoEnable" property).
+    QAction* add(QMenu* menu, const QString& name, const QString& text, const QString& shortcut,
+                 bool autoEnable = true);
     void separator(QMenu* menu, const QString& name);
 };

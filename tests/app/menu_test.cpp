@@ -1,0 +1,206 @@
+// The menu bar: its items as built, the enabling of the File items in the
+// document's states, the handlers reached through the items, and the Edit
+// items working on the focused text field.
+#include "app_fixture.h"
+
+#include "app/info.h"
+#include "app/tendine.h"
+#include "create3d/fin_3d.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_principale.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+struct Voce {
+    const char* nome;
+    const char* testo;
+    QKeySequence tasti;
+    bool autoEnable;
+};
+
+void PrintTo(const Voce& v, std::ostream* os) { *os << v.nome; }
+
+const QKeySequence kNessuno;
+const Voce kFile[] = {
+    {"FileNew", "New", QKeySequence(Qt::CTRL | Qt::Key_N), false},
+    {"FileOpen", "Open..", QKeySequence(Qt::CTRL | Qt::Key_O), false},
+    {"UntitledMenu3", "-", kNessuno, true},
+    {"FileSave", "Save", QKeySequence(Qt::CTRL | Qt::Key_S), false},
+    {"FileSaveas", "Save as..", kNessuno, true},
+    {"UntitledMenu2", "-", kNessuno, true},
+    {"FileCreate3D", "Create 3D..", QKeySequence(Qt::CTRL | Qt::Key_E), true},
+    {"UntitledMenu1", "-", kNessuno, true},
+    {"FileQuit", "Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), true},
+};
+const Voce kEdit[] = {
+    {"EditUndo", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), true},
+    {"UntitledMenu0", "-", kNessuno, true},
+    {"EditCut", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X), true},
+    {"EditCopy", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C), true},
+    {"EditPaste", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V), true},
+    {"EditClear", "Clear", kNessuno, true},
+    {"AppleModanovainfo", "Modanova info..", kNessuno, true},
+};
+
+void controllaMenu(QMenu* menu, const char* titolo, const Voce* voci, std::size_t n)
+{
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->menuAction()->text(), titolo);
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(static_cast<std::size_t>(actions.size()), n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Voce& v = voci[i];
+        QAction* a = actions[static_cast<qsizetype>(i)];
+        SCOPED_TRACE(v.nome);
+        EXPECT_EQ(a->objectName(), v.nome);
+        EXPECT_EQ(a->isSeparator(), QString(v.testo) == "-");
+        EXPECT_EQ(a->text(), v.testo);
+        EXPECT_EQ(a->shortcut(), v.tasti);
+        EXPECT_EQ(a->property("AutoEnable").toBool(), v.autoEnable);
+        EXPECT_EQ(Tendine::instance().item(v.nome), a);
+    }
+}
+
+TEST(MenuBar, HoldsFileAndEditWithTheirItemsInOrder)
+{
+    Tendine& bar = Tendine::instance();
+    const QList<QAction*> menus = bar.actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->objectName(), "FileMenu");
+    EXPECT_EQ(menus[1]->objectName(), "EditMenu");
+    controllaMenu(bar.menu("FileMenu"), "&File", kFile, std::size(kFile));
+    controllaMenu(bar.menu("EditMenu"), "&Edit", kEdit, std::size(kEdit));
+    EXPECT_EQ(bar.item("FileQuit")->menuRole(), QAction::QuitRole);
+    EXPECT_EQ(bar.item("AppleModanovainfo")->menuRole(), QAction::AboutRole);
+    // Before the enabling event has looked at the document.
+    EXPECT_FALSE(bar.item("FileNew")->isEnabled());
+    EXPECT_FALSE(bar.item("FileSave")->isEnabled());
+}
+
+TEST_F(AppTest, TheMainWindowShowsTheBar)
+{
+    avvia();
+    EXPECT_EQ(Tendine::instance().parentWidget(), &fin_principale::instance());
+}
+
+struct StatoMenu {
+    const char* nome;
+    bool titolato, modificato, salva;
+};
+
+void PrintTo(const StatoMenu& s, std::ostream* os) { *os << s.nome; }
+
+class Enabling : public AppTest, public ::testing::WithParamInterface<StatoMenu> {};
+
+TEST_P(Enabling, SaveOnlyForAModifiedDocumentWithACurrentFile)
+{
+    const StatoMenu& s = GetParam();
+    avvia();
+    if (s.titolato)
+        ASSERT_TRUE(App::filesalva(percorso(QStringLiteral("doc.mdn"))));
+    if (s.modificato)
+        Globali::setModificato(true); // the request re-evaluates the items at once
+
+    Tendine& bar = Tendine::instance();
+    EXPECT_EQ(bar.item("FileSave")->isEnabled(), s.salva);
+    for (const char* sempre : {"FileNew", "FileOpen", "FileSaveas", "FileCreate3D", "AppleModanovainfo"})
+        EXPECT_TRUE(bar.item(sempre)->isEnabled()) << sempre;
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, Enabling,
+                         ::testing::Values(StatoMenu{"untitled", false, false, false},
+                                           StatoMenu{"untitled_modified", false, true, false},
+                                           StatoMenu{"saved", true, false, false},
+                                           StatoMenu{"modified", true, true, true}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(AppTest, TheItemsRunTheirCommands)
+{
+    avvia();
+    Tendine& bar = Tendine::instance();
+    disegna();
+
+    // Save on an untitled document beeps (the handler, as the item is off).
+    App::_FileSave_Action();
+    EXPECT_EQ(platform::beepCount(), 1);
+
+    testsupport::DialogScript dialogs;
+    const QString path = percorso(QStringLiteral("scelto.mdn"));
+    dialogs.saveAnswers = {path};
+    bar.item("FileSaveas")->trigger();
+    EXPECT_EQ(dialogs.saveDefaultNames, std::vector<QString>{"file.mdn"});
+    EXPECT_EQ(Globali::fileattuale, path);
+    EXPECT_FALSE(bar.item("FileSave")->isEnabled());
+
+    disegna();
+    ASSERT_TRUE(bar.item("FileSave")->isEnabled());
+    bar.item("FileSave")->trigger();
+    EXPECT_FALSE(Globali::filemodificato);
+    EXPECT_EQ(leggi(path), documento::documentBytes(documento::currentDocument()));
+
+    // Save as.. proposes the current file's name; cancelled, nothing happens.
+    bar.item("FileSaveas")->trigger();
+    EXPECT_EQ(dialogs.saveDefaultNames.back(), "scelto.mdn");
+    EXPECT_EQ(Globali::fileattuale, path);
+
+    // Open.. cancelled keeps everything; Open.. of a file opens it.
+    disegna();
+    const Stato before = stato();
+    bar.item("FileOpen")->trigger(); // the question comes first: Cancel
+    EXPECT_EQ(dialogs.saveChangesAsked, 1);
+    EXPECT_EQ(dialogs.opens, 0);
+    EXPECT_TRUE(stato() == before);
+    dialogs.saveChangesAnswers = {platform::SaveAnswer::Cancel, platform::SaveAnswer::DontSave,
+                                  platform::SaveAnswer::DontSave};
+    bar.item("FileOpen")->trigger();
+    EXPECT_EQ(dialogs.opens, 1);
+    EXPECT_EQ(dialogs.openTypes, std::vector<QString>{"modanovafile/modanovaform"});
+    EXPECT_TRUE(stato() == before); // the open dialog was cancelled
+    dialogs.openAnswers = {QString(), path};
+    bar.item("FileOpen")->trigger();
+    EXPECT_EQ(Globali::fileattuale, path);
+    EXPECT_FALSE(Globali::filemodificato);
+
+    bar.item("FileCreate3D")->trigger();
+    EXPECT_TRUE(fin_3d::instance().isVisible());
+    fin_3d::instance().hide();
+
+    bar.item("AppleModanovainfo")->trigger();
+    EXPECT_TRUE(QApplication::topLevelWidgets().contains(&info::instance()));
+}
+
+// The Edit items act on the text field that has the keyboard focus.
+TEST_F(AppTest, EditItemsWorkOnTheFocusedField)
+{
+    avvia();
+    fin_edita& editor = fin_edita::instance();
+    QLineEdit* field = editor.efydelta;
+    editor.showAndActivate();
+    field->setFocus();
+    testsupport::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), field);
+
+    Tendine& bar = Tendine::instance();
+    field->setText(QStringLiteral("125"));
+    field->selectAll();
+    bar.item("EditCopy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "125");
+    bar.item("EditCut")->trigger();
+    EXPECT_EQ(field->text(), "");
+    bar.item("EditPaste")->trigger();
+    EXPECT_EQ(field->text(), "125");
+    bar.item("EditUndo")->trigger();
+    EXPECT_EQ(field->text(), "");
+    bar.item("EditPaste")->trigger();
+    field->setSelection(1, 1);
+    bar.item("EditClear")->trigger();
+    EXPECT_EQ(field->text(), "15");
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+// Start-up as the user starts the program: the preferences file and the
+// language, the windows and their places, the defaults, documents named on
+// the command line or handed over by the system, and the preferences
+// written at quit.
+#include "app_fixture.h"
+
+#include "app/tendine.h"
+#include "create3d/fin_3d.h"
+#include "editor/fin_edita.h"
+#include "editor/fin_principale.h"
+#include "platform/files.h"
+#include "platform/system.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileOpenEvent>
+#include <QFileInfo>
+
+namespace {
+
+documento::Document unDocumento()
+{
+    documento::Document d;
+    d.drawing.risoluzione = 12;
+    d.drawing.chain.grx = 5;
+    d.drawing.chain.gry = 5;
+    d.drawing.chain.rows = {{0, 0, 0, 10, 0, 0, 0}, {1, 10, 0, 0, 10, 0, 0}};
+    d.settings[10] = 90;
+    d.profile.rows = {{0, 0, 0, 4, 0, 0, 0}};
+    return d;
+}
+
+TEST_F(AppTest, StartsWithItsWindowsInPlaceAndTheDefaults)
+{
+    avvia();
+    const QSize screen = platform::mainScreenSize();
+    EXPECT_EQ(Globali::scrx, screen.width() - 100);
+    EXPECT_EQ(Globali::scry, screen.height() - 100);
+
+    const fin_principale& main = fin_principale::instance();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(QPoint(main.Left(), main.Top()), QPoint(94, 90));
+    EXPECT_EQ(QSize(main.Width(), main.Height()), QSize(Globali::scrx, Globali::scry));
+    EXPECT_TRUE(fin_forme::instance().isVisible());
+    EXPECT_EQ(QPoint(fin_forme::instance().Left(), fin_forme::instance().Top()), QPoint(5, 42));
+    EXPECT_TRUE(fin_edita::instance().isVisible());
+    EXPECT_EQ(QPoint(fin_edita::instance().Left(), fin_edita::instance().Top()), QPoint(110, 26));
+    EXPECT_FALSE(fin_3d::instance().isVisible());
+    EXPECT_EQ(QPoint(fin_3d::instance().Left(), fin_3d::instance().Top()), QPoint(94, 90));
+
+    EXPECT_EQ(Geometria::grx, 10);
+    EXPECT_EQ(Geometria::gry, 10);
+    EXPECT_TRUE(Geometria::gridon);
+    EXPECT_TRUE(Geometria::gridvis);
+    EXPECT_EQ(Forme::risoluzione, 8);
+    EXPECT_EQ(esportazione::profopath, 0);
+    EXPECT_EQ(Forme::poli_q, 0);
+    EXPECT_EQ(esportazione::daticreatred[10], 180.0);
+    EXPECT_TRUE(Globali::fileattuale.isEmpty());
+    EXPECT_FALSE(Globali::filemodificato);
+    EXPECT_FALSE(Tendine::instance().item("FileSave")->isEnabled());
+    EXPECT_TRUE(Tendine::instance().item("FileSaveas")->isEnabled());
+    EXPECT_EQ(Forme::testoforma[3][1], "1/4 Cur. reversed");
+    EXPECT_EQ(Forme::testoforma[7][2], "Forma ellittica");
+    // The backdrop is the size of the drawing area.
+    ASSERT_TRUE(main.backdrop());
+    EXPECT_EQ(main.backdrop()->width(), Globali::scrx);
+}
+
+struct Preferenza {
+    const char* nome;
+    std::optional<QByteArray> contenuto; // nothing: no file
+    int lingua;
+    const char* etichetta; // the numeric editor's label after start-up
+    const char* archivio;  // the File menu's title
+};
+
+void PrintTo(const Preferenza& p, std::ostream* os) { *os << p.nome; }
+
+class Preferences : public AppTest, public ::testing::WithParamInterface<Preferenza> {};
+
+TEST_P(Preferences, GiveTheLanguageAndAreWrittenAtQuit)
+{
+    const Preferenza& p = GetParam();
+    if (p.contenuto)
+        scrivi(App::percorsoPreferenze(), *p.contenuto);
+
+    avvia();
+
+    EXPECT_EQ(Globali::lingua, p.lingua);
+    EXPECT_EQ(fin_edita::instance().txtforma->text(), p.etichetta);
+    EXPECT_EQ(Tendine::instance().item("FileMenu")->text(), p.archivio);
+
+    App::Event_Close();
+    EXPECT_EQ(platform::readTextLines(App::percorsoPreferenze()).value_or(QStringList{}),
+              QStringList{QString::number(p.lingua)});
+    // The file lives in the configuration folder, not the working folder.
+    EXPECT_TRUE(App::percorsoPreferenze().startsWith(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))));
+    EXPECT_EQ(QFileInfo(App::percorsoPreferenze()).fileName(), "mdnvprfs.txt");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, Preferences,
+    ::testing::Values(Preferenza{"no_file", std::nullopt, 1, "0 Line", "File"},
+                      Preferenza{"english", QByteArray("1\n"), 1, "0 Line", "File"},
+                      Preferenza{"italian", QByteArray("2\n"), 2, "0 Listello", "Archivio"},
+                      Preferenza{"zero", QByteArray("0\n"), 2, "0 Listello", "Archivio"},
+                      Preferenza{"text", QByteArray("inglese\n"), 2, "0 Listello", "Archivio"},
+                      Preferenza{"empty", QByteArray(""), 2, "0 Listello", "Archivio"},
+                      Preferenza{"out_of_range", QByteArray("7\r\n"), 2, "0 Listello", "Archivio"},
+                      Preferenza{"negative", QByteArray("-1"), 2, "0 Listello", "Archivio"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(AppTest, TheLanguageChosenLastIsWrittenAtQuit)
+{
+    scrivi(App::percorsoPreferenze(), "2\n");
+    avvia();
+    Globali::local_usa(); // the palette's English button
+    App::Event_Close();
+    EXPECT_EQ(leggi(App::percorsoPreferenze()).trimmed(), "1");
+}
+
+TEST_F(AppTest, OpensTheDocumentNamedOnTheCommandLine)
+{
+    const QString path = percorso(QStringLiteral("avvio.mdn"));
+    scrivi(path, documento::documentBytes(unDocumento()));
+
+    avvia({path});
+
+    // The main window fills the screen less 100 pixels each way.
+    const QSize screen = platform::mainScreenSize();
+    const fin_principale& main = fin_principale::instance();
+    EXPECT_EQ(QRect(main.Left(), main.Top(), main.Width(), main.Height()),
+              QRect(94, 90, screen.width() - 100, screen.height() - 100));
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(Globali::fileattuale, path);
+    EXPECT_FALSE(Globali::filemodificato);
+    EXPECT_EQ(Forme::poli_q, 2);
+    EXPECT_EQ(Forme::risoluzione, 12);
+    EXPECT_EQ(Geometria::grx, 5);
+    EXPECT_EQ(esportazione::sago_q, 1);
+    EXPECT_EQ(esportazione::daticreatred[10], 90.0);
+    EXPECT_FALSE(Tendine::instance().item("FileSave")->isEnabled());
+}
+
+TEST_F(AppTest, AMalformedDocumentOnTheCommandLineLeavesTheEmptyDocument)
+{
+    const QString path = percorso(QStringLiteral("rotto.mdn"));
+    scrivi(path, "8\r10\r10\r5\r");
+    App::startUp({path});
+    EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_TRUE(Globali::fileattuale.isEmpty());
+    EXPECT_EQ(Forme::poli_q, 0);
+}
+
+TEST_F(AppTest, OpensADocumentTheSystemHandsOver)
+{
+    avvia();
+    const QString path = percorso(QStringLiteral("sistema.mdn"));
+    scrivi(path, documento::documentBytes(unDocumento()));
+
+    QFileOpenEvent event(path);
+    QCoreApplication::sendEvent(qApp, &event);
+
+    EXPECT_EQ(Globali::fileattuale, path);
+    EXPECT_EQ(Forme::poli_q, 2);
+}
+
+} // namespace
