@@ -3,7 +3,6 @@
 #include "app/documento.h"
 #include "app/filetypes.h"
 #include "app/globali.h"
-#include "app/modo_modifica.h"
 #include "editor/fin_forme.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
@@ -123,7 +122,7 @@ bool apri_file(const QString& path)
         return false;
     }
     documento::applyDocument(*document);
-    modo_modifica::adattaAllaCatena();
+    fin_forme::instance().adegua_modo();
     fileattuale = path;
     setModificato(false);
     // Fits the view to the drawing and rebuilds the backdrop.

@@ -1,7 +1,6 @@
 // The reset to a new, empty, untitled document.
 #include "app/globali.h"
 
-#include "app/modo_modifica.h"
 #include "editor/fin_forme.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
@@ -45,7 +44,7 @@ void azzeratutto()
     svuota(esportazione::sagoma);
     svuota(esportazione::percorso);
     // An empty chain has nothing to edit.
-    modo_modifica::adattaAllaCatena();
+    fin_forme::instance().adegua_modo();
 
     Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
     Forme::dx = Forme::dy = Forme::dz = 0.0;

@@ -6,7 +6,6 @@
 #include "app/documento.h"
 #include "app/filetypes.h"
 #include "editor/fin_forme.h"
-#include "editor/fin_principale.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -110,21 +109,8 @@ void inEditor(const Conservata& c)
     Geometria::gry = c.gry;
 
     // Edit mode holds only while the chain has elements; poli_d 0 is then a
-    // valid selection. An empty chain leaves edit mode as the palette's
-    // delete does when it empties the chain, without the beep.
-    if (Forme::poli_q == 0 && fin_forme::exists()) {
-        fin_forme& palette = fin_forme::instance();
-        if (palette.bot_sel->value()) {
-            palette.bot_sel->setValue(false);
-            fin_forme::setButtonIcon(palette.bot_sel, QStringLiteral("edita1"));
-            fin_principale& main = fin_principale::instance();
-            const QColor red = platform::hsv(0.0, 1.0, 1.0);
-            main.prepointer->setColors(red, red);
-            main.pointer->setColors(red, red);
-            main.prepointer->hide();
-            main.pointer->hide();
-        }
-    }
+    // valid selection, and an empty chain leaves edit mode quietly.
+    fin_forme::instance().adegua_modo();
 }
 
 } // namespace
