@@ -12,10 +12,12 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/system.h"
+#include "platform/yield.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileOpenEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -25,19 +27,41 @@ namespace {
 bool s_started = false;
 QStringList s_pending;
 
+// True while another command is still running: a long loop letting the
+// window system repaint, or a modal dialog waiting for its answer.
+bool occupato()
+{
+    return platform::insideYield() || QApplication::activeModalWidget() != nullptr;
+}
+
+// Opens the documents handed over so far, once no command is running; a
+// document that arrives in the middle of one waits for it to end.
+void apriInAttesa()
+{
+    if (s_pending.isEmpty())
+        return;
+    if (occupato()) {
+        QTimer::singleShot(100, qApp, apriInAttesa);
+        return;
+    }
+    const QString path = s_pending.takeFirst();
+    App::Event_OpenDocument(path);
+    if (!s_pending.isEmpty())
+        QTimer::singleShot(0, qApp, apriInAttesa);
+}
+
 // Documents handed over by the system (macOS sends them as file-open
-// events); those that arrive during start-up wait for it to finish.
+// events); those that arrive during start-up or during another command
+// wait for it to finish.
 class FileOpenFilter : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::FileOpen) {
-            const QString path = static_cast<QFileOpenEvent*>(event)->file();
+            s_pending.append(static_cast<QFileOpenEvent*>(event)->file());
             if (s_started)
-                App::Event_OpenDocument(path);
-            else
-                s_pending.append(path);
+                apriInAttesa();
             return true;
         }
         return QObject::eventFilter(watched, event);

@@ -5,10 +5,15 @@
 
 namespace platform {
 
+namespace {
+bool inside = false;
+} // namespace
+
+bool insideYield() { return inside; }
+
 void yieldToEventLoop()
 {
     static QElapsedTimer sinceLast;
-    static bool inside = false;
     if (inside)
         return;
     if (sinceLast.isValid() && sinceLast.elapsed() < 40)

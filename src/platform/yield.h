@@ -6,5 +6,7 @@
 namespace platform {
 
 void yieldToEventLoop();
+// True while the events let through by a yield are being handled.
+bool insideYield();
 
 } // namespace platform

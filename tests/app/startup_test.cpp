@@ -10,11 +10,13 @@
 #include "editor/fin_principale.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "platform/yield.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileOpenEvent>
 #include <QFileInfo>
+#include <QTest>
 
 namespace {
 
@@ -163,6 +165,23 @@ TEST_F(AppTest, OpensADocumentTheSystemHandsOver)
     QCoreApplication::sendEvent(qApp, &event);
 
     EXPECT_EQ(Globali::fileattuale, path);
+    EXPECT_EQ(Forme::poli_q, 2);
+}
+
+TEST_F(AppTest, ADocumentHandedOverDuringALongCommandWaitsForItsEnd)
+{
+    avvia();
+    const QString path = percorso(QStringLiteral("attesa.mdn"));
+    scrivi(path, documento::documentBytes(unDocumento()));
+
+    // The request arrives while a long loop lets the window system through.
+    QCoreApplication::postEvent(qApp, new QFileOpenEvent(path));
+    platform::yieldToEventLoop();
+    EXPECT_TRUE(Globali::fileattuale.isEmpty());
+    EXPECT_EQ(Forme::poli_q, 0);
+
+    // Once the command is over, the document opens.
+    QTRY_COMPARE_WITH_TIMEOUT(Globali::fileattuale, path, 2000);
     EXPECT_EQ(Forme::poli_q, 2);
 }
 
