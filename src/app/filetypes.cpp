@@ -8,7 +8,7 @@ platform::FileType pModanovafileModanovaform;
 void _Initialize()
 {
     pText.name = QStringLiteral("text");
-    pText.extensions = QString();
+    pText.extensions = QStringLiteral(".txt");
     pText.macType = QStringLiteral("TEXT");
     pText.macCreator = QStringLiteral("R*ch");
 

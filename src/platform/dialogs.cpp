@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +11,8 @@ namespace platform {
 namespace {
 
 DialogAnswers g_answers;
+// The dialogs open where the user last chose a file.
+QString g_lastFolder;
 
 QString filterFor(const FileType& type)
 {
@@ -27,16 +30,28 @@ QString showOpenDialog(const FileType& type)
 {
     if (g_answers.open)
         return g_answers.open(type);
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
-                                        filterFor(type));
+    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                                        g_lastFolder, filterFor(type));
+    if (!chosen.isEmpty())
+        g_lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 QString showSaveDialog(const FileType& type, const QString& defaultName)
 {
     if (g_answers.save)
         return g_answers.save(type, defaultName);
-    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                  defaultName, filterFor(type));
+    QFileDialog dialog(QApplication::activeWindow(), QString(), g_lastFolder, filterFor(type));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the type's own.
+    const QStringList extensions = type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (!extensions.isEmpty())
+        dialog.setDefaultSuffix(extensions.first().trimmed().remove(0, 1));
+    dialog.selectFile(defaultName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString chosen = dialog.selectedFiles().first();
+    g_lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
