@@ -70,7 +70,14 @@ double Val(const QString& text)
 
 bool isDecimalNumber(const QString& text)
 {
-    const QString t = text.trimmed();
+    // Only the blanks Val skips may stand around the number, so that a text
+    // that passes reads as the number it shows.
+    qsizetype first = 0, last = text.size();
+    while (first < last && (text[first] == u' ' || text[first] == u'\t'))
+        ++first;
+    while (last > first && (text[last - 1] == u' ' || text[last - 1] == u'\t'))
+        --last;
+    const QString t = text.mid(first, last - first);
     if (t.isEmpty())
         return false;
     int i = 0;

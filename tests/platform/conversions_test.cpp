@@ -43,7 +43,7 @@ TEST(Conversions, DecimalNumberCheck)
 {
     for (const char* ok : {"0", "-1", "2.5", " 3 ", ".5", "5.", "1e3", "-1.5E-2", "+7"})
         EXPECT_TRUE(isDecimalNumber(QString::fromLatin1(ok))) << ok;
-    for (const char* bad : {"", " ", "abc", "1x", "nan", "inf", "1e", "--1", ".", "1e999", "1 2"})
+    for (const char* bad : {"", " ", "abc", "1x", "nan", "inf", "1e", "--1", ".", "1e999", "1 2", "\f5", "5\v"})
         EXPECT_FALSE(isDecimalNumber(QString::fromLatin1(bad))) << bad;
 }
 
