@@ -24,6 +24,7 @@ void expectVisit(int editorsResolution)
 {
     EXPECT_TRUE(fin_3d::instance().isVisible());
     EXPECT_TRUE(fin_3d::instance().inVisita());
+    EXPECT_EQ(QPoint(fin_3d::instance().Left(), fin_3d::instance().Top()), QPoint(94, 90));
     EXPECT_FALSE(fin_principale::instance().isVisible());
     EXPECT_FALSE(fin_forme::instance().isVisible());
     EXPECT_FALSE(fin_edita::instance().isVisible());
@@ -125,6 +126,7 @@ TEST_F(Create3d, The3DButtonStartsAVisitOnTheStoredChains)
     daticreatred[1] = 7;
     Forme::risoluzione = 9;
 
+    fin_3d::instance().place(300, 200); // where the user left it last time
     press(palette().bot_3d);
     expectVisit(9);
     EXPECT_EQ(esportazione::sago_q, 1);
