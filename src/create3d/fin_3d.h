@@ -122,6 +122,17 @@ private:
     void attivazione();
 
     bool m_visita = false;
+    // The editor's view as the visit found it. Every preview measures its
+    // chain in it, whatever view the preview before it left, and the
+    // hand-back gives it back before it fits the drawing: measuring happens
+    // in whole pixels, so a chain measured at another chain's preview scale
+    // could come out far too small or even empty.
+    struct Vista {
+        int origx = 0;
+        int origy = 0;
+        double zmfct = 1.0;
+    };
+    Vista m_vistaEditor;
     // Activations the window system delivered, and whether the one a show
     // brings is still to come after mostra already ran it.
     int m_attivazioni = 0;

@@ -80,8 +80,12 @@ void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, boo
     const bool asse = conAsse && std::isfinite(assex) && std::isfinite(assey);
 
     if (count > 0) {
-        // The measuring pass turns pixels back into millimetres by the zoom
-        // in force, which must be a usable one.
+        // The measuring pass turns whole pixels back into millimetres, so it
+        // runs in the editor's view, not in the one another preview left
+        // (see m_vistaEditor); the zoom must be a usable one.
+        Geometria::origx = m_vistaEditor.origx;
+        Geometria::origy = m_vistaEditor.origy;
+        Geometria::zmfct = m_vistaEditor.zmfct;
         if (!zoomValido(Geometria::zmfct))
             Geometria::zmfct = 1.0;
         Geometria::calc_zoom = true;

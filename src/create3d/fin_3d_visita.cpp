@@ -61,6 +61,7 @@ void fin_3d::attivazione()
     // statement writers left in it.
     if (!m_visita) {
         esportazione::risolufinta = Forme::risoluzione;
+        m_vistaEditor = {Geometria::origx, Geometria::origy, Geometria::zmfct};
         m_visita = true;
     }
     Forme::risoluzione = 6;
@@ -151,10 +152,17 @@ void fin_3d::ritorna()
     // The visit ends before the window hides: hiding takes the focus from a
     // field, and its lost-focus handler must then store its value without
     // drawing a preview over the editor's view (see disegnasagoma).
-    m_visita = false;
+    const bool visita = std::exchange(m_visita, false);
     m_attivazioneAttesa = false;
     hide();
     Forme::risoluzione = esportazione::risolufinta;
+    // The previews' view goes; the fit below then measures the chain at the
+    // editor's own scale, as the palette's fit button does.
+    if (visita) {
+        Geometria::origx = m_vistaEditor.origx;
+        Geometria::origy = m_vistaEditor.origy;
+        Geometria::zmfct = m_vistaEditor.zmfct;
+    }
 
     fin_forme& palette = fin_forme::instance();
     if (Forme::poli_q == 0) {

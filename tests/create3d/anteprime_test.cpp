@@ -157,3 +157,29 @@ TEST_F(Create3d, PathPreviewIncludesTheHeights)
     EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 100 x 0 mm.");
     EXPECT_EQ(w.StaticPER_XY->text(), "?");
 }
+
+// Each preview measures its chain in the editor's view, not in the one the
+// other preview left: a 10 m profile fitted first must not shrink a 100 mm
+// path to the few pixels it would take at that profile's scale, and a
+// profile redrawn after a typed setting is measured as it was at first.
+TEST_F(Create3d, EachPreviewMeasuresInTheEditorsView)
+{
+    esportazione::sago_q = 1;
+    esportazione::sagoma.redim(1);
+    esportazione::sagoma.row(0) = ElementRow{0, 0, 0, 10000, 0, 0, 0};
+    storePath(1);
+    fin_3d& w = shown();
+    EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 10000 x 0 mm.");
+    EXPECT_EQ(w.StaticPER_XY->text(), "Dim.: 100 x 0 mm.");
+    EXPECT_DOUBLE_EQ(Geometria::zmfct, 290.0 / 120);
+    w.PushButton1->click();
+
+    // The other way round: a short profile redrawn after the 10 m path.
+    storeProfile(1);
+    esportazione::percorso.row(0) = ElementRow{0, 0, 0, 10000, 0, 0, 0};
+    shown();
+    EXPECT_EQ(w.StaticPER_XY->text(), "Dim.: 10000 x 0 mm.");
+    type(w.efdelta3d(17), "-30");
+    EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 100 x 30 mm.");
+    EXPECT_DOUBLE_EQ(Geometria::zmfct, 290.0 / 120);
+}

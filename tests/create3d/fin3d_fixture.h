@@ -14,6 +14,7 @@
 #include "platform/beep.h"
 #include "support/test_support.h"
 
+#include <QAbstractButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -52,6 +53,17 @@ inline void storeChain(ElementTable& table, int& count, int n, double dz = 0.0)
     for (int r = 0; r < n; ++r)
         table.row(r) = ElementRow{0, 100.0 * r, 0, 100, 0, dz * r, dz};
 }
+// Puts the given rows into a chain table: kind, start x, start y, dx, dy,
+// start z, dz.
+inline void setChain(ElementTable& table, int& count, std::initializer_list<ElementRow> rows)
+{
+    count = static_cast<int>(rows.size());
+    table.redim(count);
+    int r = 0;
+    for (const ElementRow& row : rows)
+        table.row(r++) = row;
+}
+
 inline void storeProfile(int n) { storeChain(esportazione::sagoma, esportazione::sago_q, n); }
 inline void storePath(int n, double dz = 0.0) { storeChain(esportazione::percorso, esportazione::perc_q, n, dz); }
 
@@ -63,6 +75,9 @@ inline fin_3d& shown()
     testsupport::processEvents();
     return w;
 }
+
+// A click on a button, as the user makes it.
+inline void press(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 // Clicks into the field, replaces its text by typing, and leaves it with Tab.
 inline void type(platform::EditField* field, const QString& text)
