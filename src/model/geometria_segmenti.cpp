@@ -12,24 +12,45 @@ int pixel_x(double x) { return platform::CInt(static_cast<double>(origx) + x * z
 int pixel_y(double y) { return platform::CInt(static_cast<double>(origy) - y * zmfct); }
 int pixel_z(double z) { return platform::CInt(z * zmfct); }
 
+namespace {
+
+// The five segment colours, made once: every segment takes one of them.
+struct ColoriLinea {
+    QColor rosso = platform::hsv(0.0, 1.0, 1.0);
+    QColor nero = platform::hsv(0.0, 0.0, 0.0);
+    QColor grigio_verde = platform::hsv(0.5, 0.3, 0.65);
+    QColor viola = platform::hsv(0.75, 0.4, 0.7);
+    QColor viola_chiaro = platform::hsv(0.75, 0.25, 1.0);
+};
+
+const ColoriLinea& colori_linea()
+{
+    static const ColoriLinea colori;
+    return colori;
+}
+
+} // namespace
+
 void nuova_linea()
 {
-    linea_dis = platform::CurveShape();
+    // Every property is set anew, as on a newly made segment.
+    linea_dis.X = linea_dis.Y = linea_dis.X2 = linea_dis.Y2 = 0.0;
     linea_dis.Fill = 0.0;
     linea_dis.Border = 100.0;
     linea_dis.BorderWidth = 1.0;
     // Each rule overrides the ones before it.
-    QColor color = platform::hsv(0.0, 1.0, 1.0);
+    const ColoriLinea& c = colori_linea();
+    const QColor* color = &c.rosso;
     if (gri_aggiungipict)
-        color = platform::hsv(0.0, 0.0, 0.0);
+        color = &c.nero;
     if (gri_successivi)
-        color = platform::hsv(0.5, 0.3, 0.65);
+        color = &c.grigio_verde;
     if (archiaro) {
-        color = platform::hsv(0.75, 0.4, 0.7);
+        color = &c.viola;
         if (gri_successivi)
-            color = platform::hsv(0.75, 0.25, 1.0);
+            color = &c.viola_chiaro;
     }
-    linea_dis.BorderColor = color;
+    linea_dis.BorderColor = *color;
 }
 
 void dis_linea(double x1, double y1, double x2, double y2)

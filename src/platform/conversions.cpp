@@ -124,14 +124,13 @@ bool isDecimalNumber(const QString& text)
 
 int CInt(double value)
 {
+    // Every value whose whole part is an Integer converts directly, the
+    // conversion itself truncating toward zero; only the rest needs a look.
+    if (value > static_cast<double>(INT_MIN) - 1.0 && value < static_cast<double>(INT_MAX) + 1.0)
+        return static_cast<int>(value);
     if (!std::isfinite(value))
         return 0;
-    const double t = std::trunc(value);
-    if (t >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (t <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(t);
+    return value > 0 ? INT_MAX : INT_MIN;
 }
 
 double Round(double value) { return std::round(value); }

@@ -49,7 +49,9 @@ struct DrawItem {
     QColor color;     // segment or text colour, arc/rect border
     double width = 1; // pen width
     QString text;
-    QFont font;
+    // Text items only. Shared and never changed once made, so that copying
+    // an item (the live layer keeps copies) builds no font.
+    std::shared_ptr<const QFont> font;
     double startAngle = 0, arcAngle = 0;
     bool filled = false, bordered = true;
     QColor fillColor;
@@ -81,7 +83,11 @@ public:
 
 private:
     void emitItem(const DrawItem& item);
+    void emitSegment(QPointF p1, QPointF p2, const QColor& color, double width);
     Sink m_sink;
+    // Segments come by the thousand: one item is refilled for each rather
+    // than a whole item built and cleared every time.
+    DrawItem m_segment;
 };
 
 // Maps a font name of the program to one installed here; "arial" and

@@ -20,6 +20,7 @@ WindowBody::WindowBody(Window* window) : QWidget(window), m_window(window)
 
 void WindowBody::paintEvent(QPaintEvent*)
 {
+    m_window->m_repaintAsked = false;
     QPainter painter(this);
     painter.fillRect(rect(), m_window->m_backColor);
     if (m_window->m_backdrop)
@@ -107,12 +108,22 @@ void Window::setBackColor(const QColor& color)
 void Window::Refresh()
 {
     m_live.clear();
-    m_body->update();
+    askRepaint();
 }
 
 void Window::addLive(const DrawItem& item)
 {
     m_live.push_back(item);
+    askRepaint();
+}
+
+void Window::askRepaint()
+{
+    // One request covers every change until the next paint: a long drawing
+    // loop adds shapes far faster than the window can show them.
+    if (m_repaintAsked)
+        return;
+    m_repaintAsked = true;
     m_body->update();
 }
 

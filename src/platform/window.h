@@ -119,6 +119,8 @@ public:
 
 private:
     void addLive(const DrawItem& item);
+    // Asks for a repaint of the drawing area unless one is pending.
+    void askRepaint();
 
     FrameKind m_frame;
     WindowBody* m_body;
@@ -127,6 +129,8 @@ private:
     PicturePtr m_backdrop;
     QColor m_backColor = Qt::white;
     std::vector<DrawItem> m_live;
+    // Set when a repaint was asked for and has not been painted yet.
+    bool m_repaintAsked = false;
     Graphics m_graphics;
     bool m_wasActive = false;
 };

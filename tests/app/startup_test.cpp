@@ -17,6 +17,7 @@
 #include <QFileOpenEvent>
 #include <QFileInfo>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -175,8 +176,22 @@ TEST_F(AppTest, ADocumentHandedOverDuringALongCommandWaitsForItsEnd)
     scrivi(path, documento::documentBytes(unDocumento()));
 
     // The request arrives while a long loop lets the window system through.
+    struct Spia : QObject {
+        bool vista = false;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            vista = vista || event->type() == QEvent::FileOpen;
+            return false;
+        }
+    } spia;
+    qApp->installEventFilter(&spia);
     QCoreApplication::postEvent(qApp, new QFileOpenEvent(path));
-    platform::yieldToEventLoop();
+    for (int passo = 0; passo < 200 && !spia.vista; ++passo) {
+        QThread::msleep(1);
+        platform::yieldToEventLoop();
+    }
+    qApp->removeEventFilter(&spia);
+    ASSERT_TRUE(spia.vista);
     EXPECT_TRUE(Globali::fileattuale.isEmpty());
     EXPECT_EQ(Forme::poli_q, 0);
 

@@ -55,5 +55,12 @@ TEST(Conversions, CIntTruncatesAndSaturates)
     EXPECT_EQ(CInt(-1e300), std::numeric_limits<int>::min());
     EXPECT_EQ(CInt(std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_EQ(CInt(std::numeric_limits<double>::infinity()), 0);
+    EXPECT_EQ(CInt(-std::numeric_limits<double>::infinity()), 0);
+    // At the edges of the Integer range.
+    EXPECT_EQ(CInt(-0.9), 0);
+    EXPECT_EQ(CInt(2147483647.9), std::numeric_limits<int>::max());
+    EXPECT_EQ(CInt(2147483648.0), std::numeric_limits<int>::max());
+    EXPECT_EQ(CInt(-2147483648.9), std::numeric_limits<int>::min());
+    EXPECT_EQ(CInt(-2147483649.0), std::numeric_limits<int>::min());
     EXPECT_EQ(Round(2.5), 3.0);
 }

@@ -103,3 +103,48 @@ TEST(Picture, DrawsSegmentsIntoItsPixels)
     platform::Beep();
     EXPECT_EQ(platform::beepCount(), 1);
 }
+
+namespace {
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+// A burst of live drawing is shown by one paint, and drawing after that
+// paint asks for the next one: nothing drawn stays off the screen.
+TEST(Window, LiveDrawingIsPaintedOnceABurstAndAgainAfterEachPaint)
+{
+    SampleWindow& w = SampleWindow::instance();
+    w.show();
+    testsupport::processEvents();
+    PaintCounter counter;
+    w.body()->installEventFilter(&counter);
+    platform::CurveShape seg;
+    seg.X2 = 30;
+    seg.BorderColor = Qt::red;
+    for (int i = 0; i < 50; ++i)
+        w.graphics().DrawObject(seg, 110, 120 + i);
+    testsupport::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+
+    seg.BorderColor = Qt::blue;
+    w.graphics().DrawObject(seg, 110, 180);
+    testsupport::processEvents();
+    EXPECT_EQ(counter.paints, 2);
+    w.Refresh();
+    testsupport::processEvents();
+    EXPECT_EQ(counter.paints, 3);
+    w.body()->removeEventFilter(&counter);
+}
