@@ -29,7 +29,12 @@ QFont programFont(const QString& family, int size, bool bold)
 {
     QFont font;
     const QString lower = family.toLower();
-    if (lower == QLatin1String("arial") || lower == QLatin1String("system") || family.isEmpty()) {
+    if (lower == QLatin1String("arial")) {
+        // The layouts were measured in Arial; Liberation Sans has its widths,
+        // so captions fit their controls where Arial itself is missing.
+        font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+        font.setStyleHint(QFont::SansSerif);
+    } else if (lower == QLatin1String("system") || family.isEmpty()) {
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         font.setStyleHint(QFont::SansSerif);
     } else {
