@@ -46,26 +46,8 @@ void azzeratutto()
     // An empty chain has nothing to edit.
     fin_forme::instance().adegua_modo();
 
-    Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
-    Forme::dx = Forme::dy = Forme::dz = 0.0;
-
-    // The model origin in the middle of the main window, one pixel a millimetre.
-    Geometria::origx = platform::CInt(scrx / 2.0);
-    Geometria::origy = platform::CInt(scry / 2.0);
-    Geometria::zmfct = 1.0;
-
-    Forme::qualetool = 0;
-    Forme::forma = 0;
-    Forme::inversioneforma = false;
-
-    // The highlight goes to row 0, column 0; toggling the variant and then
-    // choosing tool 0 (already the tool) leaves tool 0 in its first variant,
-    // the highlight on it in the first variant's colour, and the labels.
-    platform::RectangleShape* highlight = fin_forme::instance().rec_sel;
-    highlight->move(highlight->x(), 0 * 39 + 1);
-    highlight->move(0 * 39 + 1, highlight->y());
-    Forme::invertiforma();
-    Forme::sceltaforma(0);
+    Forme::ricomincia();
+    Geometria::vista_iniziale();
 
     fileattuale.clear();
     filemodificato = false;

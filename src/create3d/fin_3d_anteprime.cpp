@@ -26,12 +26,9 @@ bool zoomValido(double z) { return std::isfinite(z) && z > 0.0; }
 // Loads a row into the current element; a profile is drawn flat.
 void carica(const ElementRow& row, bool conAltezze)
 {
-    Forme::xprec = row[kX0];
-    Forme::yprec = row[kY0];
-    Forme::dx = row[kDX];
-    Forme::dy = row[kDY];
-    Forme::zprec = conAltezze ? row[kZ0] : 0.0;
-    Forme::dz = conAltezze ? row[kDZ] : 0.0;
+    Forme::carica_posizione(row);
+    if (!conAltezze)
+        Forme::zprec = Forme::dz = 0.0;
 }
 
 void disegnaRighe(const ElementTable& rows, int count, bool conAltezze)

@@ -166,22 +166,8 @@ void fin_3d::ritorna()
 
     fin_forme& palette = fin_forme::instance();
     if (Forme::poli_q == 0) {
-        Forme::xprec = 0.0;
-        Forme::yprec = 0.0;
-        Forme::zprec = 0.0;
-        Forme::dx = 0.0;
-        Forme::dy = 0.0;
-        Forme::dz = 0.0;
-        Geometria::origx = CInt(static_cast<double>(Globali::scrx) / 2.0);
-        Geometria::origy = CInt(static_cast<double>(Globali::scry) / 2.0);
-        Geometria::zmfct = 1.0;
-        Forme::qualetool = 0;
-        Forme::forma = 0;
-        Forme::inversioneforma = false;
-        palette.rec_sel->move(palette.rec_sel->x(), 1);
-        palette.rec_sel->move(1, palette.rec_sel->y());
-        Forme::invertiforma();
-        Forme::sceltaforma(0);
+        Forme::ricomincia();
+        Geometria::vista_iniziale();
     }
     palette.zooma(3);
     Geometria::disegna_griglia();

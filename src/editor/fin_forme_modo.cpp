@@ -20,24 +20,6 @@ namespace {
 QColor rossoAggiunta() { return platform::hsv(0.0, 1.0, 1.0); }
 QColor bluModifica() { return platform::rgb(0, 0, 255); }
 
-// The current start at the insertion point: the start of the element there,
-// or the end of the chain when the point is past its last element.
-void partenzaAlPuntoDiInserimento()
-{
-    using namespace Forme;
-    if (poli_d >= 0 && poli_d < poli_q && polilinea.hasRow(poli_d)) {
-        const ElementRow& r = polilinea.row(poli_d);
-        xprec = r[kX0];
-        yprec = r[kY0];
-        zprec = r[kZ0];
-    } else if (poli_d > 0 && poli_d - 1 < poli_q && polilinea.hasRow(poli_d - 1)) {
-        const ElementRow& r = polilinea.row(poli_d - 1);
-        xprec = r[kX0] + r[kDX];
-        yprec = r[kY0] + r[kDY];
-        zprec = r[kZ0] + r[kDZ];
-    }
-}
-
 } // namespace
 
 void fin_forme::coloraMarcatori(const QColor& colore)
@@ -99,8 +81,8 @@ void fin_forme::bot_sel_Action()
         principale.pointer->setVisible(false);
         // The insertion point goes right after the element that was selected.
         Forme::poli_d = std::min(Forme::poli_d + 1, std::max(Forme::poli_q, 0));
+        // The rebuild also puts the current start at the new insertion point.
         Geometria::disegna_griglia();
-        partenzaAlPuntoDiInserimento();
     }
     setButtonIcon(bot_sel, modoModifica() ? QStringLiteral("edita1s") : QStringLiteral("edita1"));
     fin_edita::instance().aggiorna_bottoni();
@@ -125,27 +107,11 @@ void fin_forme::bot_can_Action()
     if (!App::salvaModifiche())
         return;
 
-    using namespace Forme;
-    poli_q = 0;
-    poli_d = 0;
-    polilinea.redim(0);
-    xprec = yprec = zprec = 0.0;
-    dx = dy = dz = 0.0;
-
-    Geometria::origx = platform::CInt(Globali::scrx / 2.0);
-    Geometria::origy = platform::CInt(Globali::scry / 2.0);
-    Geometria::zmfct = 1.0;
-
-    qualetool = 0;
-    forma = 0;
-    inversioneforma = false;
-    // Tool 0 in its first variant: the toggle to the second variant and the
-    // choice of the already chosen tool 0 cancel out, leaving the highlight
-    // cyan on tool 0 and the labels written.
-    rec_sel->move(rec_sel->x(), 1);
-    rec_sel->move(1, rec_sel->y());
-    invertiforma();
-    sceltaforma(0);
+    Forme::poli_q = 0;
+    Forme::poli_d = 0;
+    Forme::polilinea.redim(0);
+    Forme::ricomincia();
+    Geometria::vista_iniziale();
 
     Globali::setFileAttuale(QString());
     Globali::setModificato(false);

@@ -51,12 +51,7 @@ void adattaAlDisegno(double larghezza, double altezza)
     zxmin = zymin = zxmax = zymax = 0.0;
     for (int i = 0; i < q; ++i) {
         const ElementRow& r = Forme::polilinea.row(i);
-        Forme::xprec = r[kX0];
-        Forme::yprec = r[kY0];
-        Forme::dx = r[kDX];
-        Forme::dy = r[kDY];
-        Forme::zprec = r[kZ0];
-        Forme::dz = r[kDZ];
+        Forme::carica_posizione(r);
         disegna_cosa(platform::CInt(r[kKind]));
         platform::yieldToEventLoop();
     }
@@ -106,9 +101,7 @@ void fin_forme::zooma(int mode)
             platform::Beep();
         break;
     case 2:
-        zmfct = 1.0;
-        origx = platform::CInt(cx);
-        origy = platform::CInt(cy);
+        vista_iniziale();
         break;
     case 3:
         adattaAlDisegno(larghezza, altezza);

@@ -104,14 +104,7 @@ void fin_principale::aggiorna_puntini()
     // selection outside it has no row to show.
     if (Forme::poli_d < 0 || Forme::poli_d >= Forme::poli_q || !Forme::polilinea.hasRow(Forme::poli_d))
         return;
-    const ElementRow row = Forme::polilinea.row(Forme::poli_d);
-    Forme::xprec = row[kX0];
-    Forme::yprec = row[kY0];
-    Forme::dx = row[kDX];
-    Forme::dy = row[kDY];
-    Forme::zprec = row[kZ0];
-    Forme::dz = row[kDZ];
-    Forme::forma = platform::CInt(row[kKind]);
+    Forme::caricaelemento(Forme::polilinea.row(Forme::poli_d));
 
     disegna_cosa(Forme::forma);
 
@@ -120,7 +113,7 @@ void fin_principale::aggiorna_puntini()
     const int k = Forme::forma > 5 ? Forme::forma - 6 : Forme::forma;
     platform::RectangleShape* sel = fin_forme::instance().rec_sel;
     sel->move((k % 2) * 39 + 1, (platform::CInt(k / 2.0) + 1) * 39 + 1);
-    const QColor colore = row[kKind] < 6.0 ? platform::hsv(0.5, 1.0, 1.0) : platform::hsv(1.0 / 6.0, 1.0, 1.0);
+    const QColor colore = Forme::forma < 6 ? Forme::colore_primo() : Forme::colore_secondo();
     sel->setColors(colore, colore, colore);
 
     etichette::collocaMarcatore(prepointer,

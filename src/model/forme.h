@@ -34,6 +34,10 @@ extern QString testoforma[8][3];
 void sceltaforma(int t);
 // Toggles the tools' second variant and colours the highlight by it.
 void invertiforma();
+// A drawing starts afresh: the current element at the origin with no extent,
+// tool 0 in its first variant with the palette's highlight on it, and the
+// numeric editor's labels written.
+void ricomincia();
 
 // The element label: the index poli_d, a blank and the current tool's name.
 QString etichetta();
@@ -48,5 +52,8 @@ QColor colore_secondo();
 
 // Loads a row of a chain into the current element (kind, start and extent).
 void caricaelemento(const ElementRow& row);
+// Loads only a row's start and extent, leaving the current kind alone: the
+// walks over a whole chain (the backdrop, the fit, the previews) do so.
+void carica_posizione(const ElementRow& row);
 
 } // namespace Forme

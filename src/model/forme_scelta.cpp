@@ -31,6 +31,21 @@ void colora(const QColor& color)
 
 } // namespace
 
+void ricomincia()
+{
+    xprec = yprec = zprec = 0.0;
+    dx = dy = dz = 0.0;
+    qualetool = 0;
+    forma = 0;
+    inversioneforma = false;
+    // The highlight on tool 0; toggling the variant and then choosing tool 0,
+    // already the tool, leaves its first variant, the highlight in its colour
+    // and the labels written.
+    fin_forme::instance().rec_sel->move(1, 1);
+    invertiforma();
+    sceltaforma(0);
+}
+
 QColor colore_primo() { return platform::hsv(0.5, 1.0, 1.0); }
 QColor colore_secondo() { return platform::hsv(1.0 / 6.0, 1.0, 1.0); }
 

@@ -19,6 +19,11 @@ QString testoforma[8][3];
 void caricaelemento(const ElementRow& row)
 {
     forma = platform::CInt(row[kKind]);
+    carica_posizione(row);
+}
+
+void carica_posizione(const ElementRow& row)
+{
     xprec = row[kX0];
     yprec = row[kY0];
     dx = row[kDX];

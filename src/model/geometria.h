@@ -9,6 +9,9 @@ namespace Geometria {
 // The view: window pixel of the model origin and pixels per millimetre.
 extern int origx, origy;
 extern double zmfct;
+// The initial view: one pixel a millimetre, the origin in the middle of the
+// main window.
+void vista_iniziale();
 
 // The grid: spacing in whole millimetres, snapping and display.
 extern int grx, gry;

@@ -102,12 +102,7 @@ void disegna_catena()
         if (i > poli_d - 1 && aggiunta)
             gri_successivi = true;
         const ElementRow& r = polilinea.row(i);
-        xprec = r[kX0];
-        yprec = r[kY0];
-        dx = r[kDX];
-        dy = r[kDY];
-        zprec = r[kZ0];
-        dz = r[kDZ];
+        carica_posizione(r);
         disegna_cosa(CInt(r[kKind]));
         platform::yieldToEventLoop();
     }

@@ -1,5 +1,8 @@
 #include "model/geometria.h"
 
+#include "app/globali.h"
+#include "platform/conversions.h"
+
 #include <cmath>
 
 namespace Geometria {
@@ -14,6 +17,13 @@ double x_geom = 0.0, y_geom = 0.0;
 bool gri_aggiungipict = false, gri_successivi = false, archiaro = false;
 platform::PicturePtr griglia;
 platform::CurveShape linea_dis;
+
+void vista_iniziale()
+{
+    origx = platform::CInt(Globali::scrx / 2.0);
+    origy = platform::CInt(Globali::scry / 2.0);
+    zmfct = 1.0;
+}
 
 void punto_medio(double x1, double y1, double x2, double y2)
 {

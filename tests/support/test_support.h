@@ -36,3 +36,8 @@ std::vector<Segment> segmentsOf(const std::vector<platform::DrawItem>& items);
 void processEvents();
 
 } // namespace testsupport
+
+#include <ostream>
+
+// Failure messages show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
