@@ -67,17 +67,6 @@ void adattaAlDisegno(double larghezza, double altezza)
     origy = platform::CInt(my + zymax * zmfct);
 }
 
-// Every row starts where the row before it, already transformed, ends.
-void riconcatena(int i)
-{
-    if (i <= 0)
-        return;
-    ElementRow& r = Forme::polilinea.row(i);
-    const ElementRow& prima = Forme::polilinea.row(i - 1);
-    r[kX0] = prima[kX0] + prima[kDX];
-    r[kY0] = prima[kY0] + prima[kDY];
-}
-
 } // namespace
 
 void fin_forme::zooma(int mode)
@@ -121,14 +110,7 @@ void fin_forme::specchia(int sx, int sy)
     const int q = righeCatena();
     if (q > 0) {
         Globali::setModificato(true);
-        for (int i = 0; i < q; ++i) {
-            ElementRow& r = Forme::polilinea.row(i);
-            r[kKind] = mirrorKind(r[kKind]);
-            riconcatena(i);
-            r[kDX] = sx * r[kDX];
-            r[kDY] = sy * r[kDY];
-            platform::yieldToEventLoop();
-        }
+        specchiaCatena(Forme::polilinea, q, sx, sy);
     }
     // The view is mirrored about the window's centre, also with no chain.
     const double cx = Globali::scrx / 2.0;
@@ -143,14 +125,6 @@ void fin_forme::ruota(int r)
     if (q <= 0)
         return;
     Globali::setModificato(true);
-    for (int i = 0; i < q; ++i) {
-        ElementRow& riga = Forme::polilinea.row(i);
-        riconcatena(i);
-        // (dx, dy) becomes (-r dy, r dx): a quarter turn, left for r = 1.
-        const double a = static_cast<double>(-r) * riga[kDY];
-        const double b = r * riga[kDX];
-        riga[kDX] = a;
-        riga[kDY] = b;
-        platform::yieldToEventLoop();
-    }
+    // A quarter turn, to the left for r = 1.
+    ruotaCatena(Forme::polilinea, q, r);
 }

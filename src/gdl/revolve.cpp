@@ -13,14 +13,6 @@ namespace esportazione {
 
 namespace {
 
-void riconcatena(int i)
-{
-    if (i > 0) {
-        sagoma(i, kX0) = sagoma(i - 1, kX0) + sagoma(i - 1, kDX);
-        sagoma(i, kY0) = sagoma(i - 1, kY0) + sagoma(i - 1, kDY);
-    }
-}
-
 int maschera()
 {
     int mask = 48;
@@ -49,30 +41,9 @@ std::string testa(std::size_t n)
 
 } // namespace
 
-void s_ruota(int verso)
-{
-    const int n = scrittura::righe(sagoma, sago_q);
-    for (int i = 0; i < n; ++i) {
-        riconcatena(i);
-        const double vecchioDx = sagoma(i, kDX);
-        const double vecchioDy = sagoma(i, kDY);
-        sagoma(i, kDX) = -verso * vecchioDy;
-        sagoma(i, kDY) = verso * vecchioDx;
-        scrittura::cedi();
-    }
-}
+void s_ruota(int verso) { ruotaCatena(sagoma, scrittura::righe(sagoma, sago_q), verso); }
 
-void s_specchia(int sx, int sy)
-{
-    const int n = scrittura::righe(sagoma, sago_q);
-    for (int i = 0; i < n; ++i) {
-        sagoma(i, kKind) = mirrorKind(sagoma(i, kKind));
-        riconcatena(i);
-        sagoma(i, kDX) = sx * sagoma(i, kDX);
-        sagoma(i, kDY) = sy * sagoma(i, kDY);
-        scrittura::cedi();
-    }
-}
+void s_specchia(int sx, int sy) { specchiaCatena(sagoma, scrittura::righe(sagoma, sago_q), sx, sy); }
 
 void testocrea_revolve_gdl()
 {

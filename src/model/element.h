@@ -28,6 +28,16 @@ enum ElementKind : int {
 // The mirror kind of a stored kind; a value that is no kind becomes 0.
 double mirrorKind(double kind);
 
+class ElementTable;
+
+// The transforms of a whole chain, over its first n rows. Each row is
+// changed and then starts where the row before it, already changed, ends.
+// Mirrors every delta by sx and sy (each 1 or -1) and every kind by the
+// mirror kind map.
+void specchiaCatena(ElementTable& table, int n, int sx, int sy);
+// A quarter turn of every delta: (dx, dy) becomes (-verso dy, verso dx).
+void ruotaCatena(ElementTable& table, int n, int verso);
+
 // A chain table with rows 0..ubound(). It starts with one row (upper bound
 // 0) and is resized in place; resizing keeps the rows it already has.
 class ElementTable {
