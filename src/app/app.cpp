@@ -68,18 +68,6 @@ public:
     }
 };
 
-// The shape names, [k][1] English and [k][2] Italian; column 0 stays empty.
-constexpr const char* kNomiForme[8][2] = {
-    {"Line", "Listello"},
-    {"Torus", "Toro"},
-    {"1/4 Curve", "Ovolo"},
-    {"1/4 Cur. reversed", "Cavetto"},
-    {"Double curve", "Gola diritta"},
-    {"Double curve rev.", "Gola rovescia"},
-    {"Circular", "Forma circolare"},
-    {"Elliptical", "Forma ellittica"},
-};
-
 // The main window is never smaller than this, whatever the screen reports.
 constexpr int kMinLato = 64;
 
@@ -145,10 +133,7 @@ void Event_Open()
     // so the shape-name table is never read outside its columns.
     Globali::lingua = leggiPreferenze() == 1 ? 1 : 2;
 
-    for (int k = 0; k < 8; ++k)
-        Forme::testoforma[k][1] = QString::fromUtf8(kNomiForme[k][0]);
-    for (int k = 0; k < 8; ++k)
-        Forme::testoforma[k][2] = QString::fromUtf8(kNomiForme[k][1]);
+    Forme::carica_nomi();
 
     const QSize screen = platform::mainScreenSize();
     Globali::scrx = std::max(screen.width() - 100, kMinLato);

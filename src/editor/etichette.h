@@ -1,17 +1,11 @@
 #pragma once
-// Small helpers the editor windows share: the element label and the
-// placing of the start and end markers.
-#include <QString>
+// The placing of the start and end markers, shared by the editor windows.
 
 namespace platform {
 class OvalShape;
 }
 
 namespace etichette {
-
-// The element label: the index Forme::poli_d, a blank and the name of the
-// palette tool in the current language.
-QString etichettaElemento();
 
 // Places a marker at (left, top). Positions far outside any screen are
 // held at a distance where the marker simply does not show.

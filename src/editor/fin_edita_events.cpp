@@ -130,7 +130,7 @@ void fin_edita::bot_scorri_Action(int index)
     default:
         return;
     }
-    txtforma->setText(etichette::etichettaElemento());
+    txtforma->setText(Forme::etichetta());
     if (modifica)
         fin_principale::instance().aggiorna_puntini();
 }

@@ -128,5 +128,5 @@ void fin_principale::aggiorna_puntini()
     editor.efxdelta->setText(platform::Str(Forme::dx));
     editor.efydelta->setText(platform::Str(Forme::dy));
     editor.efzdelta->setText(platform::Str(Forme::dz));
-    editor.txtforma->setText(etichette::etichettaElemento());
+    editor.txtforma->setText(Forme::etichetta());
 }

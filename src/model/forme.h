@@ -27,6 +27,9 @@ extern int risoluzione;
 
 // Shape names, indexed [k][lingua]: k 0..5 tools, 6 "Circular", 7 "Elliptical".
 extern QString testoforma[8][3];
+// Fills the English names (column 1), then the Italian ones (column 2);
+// column 0 stays empty.
+void carica_nomi();
 
 // Chooses palette tool t (0..5): moves the highlight, toggles the variant
 // when t is already the tool, sets the tool and kind, retypes the selected

@@ -16,6 +16,24 @@ bool inversioneforma = false;
 int risoluzione = 0;
 QString testoforma[8][3];
 
+void carica_nomi()
+{
+    static constexpr const char* kNomi[8][2] = {
+        {"Line", "Listello"},
+        {"Torus", "Toro"},
+        {"1/4 Curve", "Ovolo"},
+        {"1/4 Cur. reversed", "Cavetto"},
+        {"Double curve", "Gola diritta"},
+        {"Double curve rev.", "Gola rovescia"},
+        {"Circular", "Forma circolare"},
+        {"Elliptical", "Forma ellittica"},
+    };
+    for (int k = 0; k < 8; ++k)
+        testoforma[k][1] = QString::fromUtf8(kNomi[k][0]);
+    for (int k = 0; k < 8; ++k)
+        testoforma[k][2] = QString::fromUtf8(kNomi[k][1]);
+}
+
 void caricaelemento(const ElementRow& row)
 {
     forma = platform::CInt(row[kKind]);

@@ -20,14 +20,7 @@ class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static const char* names[8] = {"Line", "Torus", "1/4 Curve", "1/4 Cur. reversed",
-                                       "Double curve", "Double curve rev.", "Circular", "Elliptical"};
-        static const char* nomi[8] = {"Listello", "Toro", "Ovolo", "Cavetto",
-                                      "Gola diritta", "Gola rovescia", "Forma circolare", "Forma ellittica"};
-        for (int k = 0; k < 8; ++k) {
-            Forme::testoforma[k][1] = QString::fromLatin1(names[k]);
-            Forme::testoforma[k][2] = QString::fromLatin1(nomi[k]);
-        }
+        Forme::carica_nomi();
         Globali::lingua = 1;
         Globali::scrx = 640;
         Globali::scry = 480;

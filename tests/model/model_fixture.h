@@ -22,20 +22,7 @@ protected:
         Globali::scry = 600;
         Globali::lingua = 1;
         Globali::filemodificato = false;
-        const char* names[8][2] = {
-            {"Line", "Listello"},
-            {"Torus", "Toro"},
-            {"1/4 Curve", "Ovolo"},
-            {"1/4 Cur. reversed", "Cavetto"},
-            {"Double curve", "Gola diritta"},
-            {"Double curve rev.", "Gola rovescia"},
-            {"Circular", "Forma circolare"},
-            {"Elliptical", "Forma ellittica"},
-        };
-        for (int k = 0; k < 8; ++k) {
-            Forme::testoforma[k][1] = QString::fromUtf8(names[k][0]);
-            Forme::testoforma[k][2] = QString::fromUtf8(names[k][1]);
-        }
+        Forme::carica_nomi();
         Geometria::origx = 400;
         Geometria::origy = 300;
         Geometria::zmfct = 1.0;
