@@ -63,8 +63,17 @@ TEST_F(AppTest, StartsWithItsWindowsInPlaceAndTheDefaults)
     EXPECT_FALSE(Globali::filemodificato);
     EXPECT_FALSE(Tendine::instance().item("FileSave")->isEnabled());
     EXPECT_TRUE(Tendine::instance().item("FileSaveas")->isEnabled());
-    EXPECT_EQ(Forme::testoforma[3][1], "1/4 Cur. reversed");
-    EXPECT_EQ(Forme::testoforma[7][2], "Forma ellittica");
+    const char* nomi[8][2] = {
+        {"Line", "Listello"},           {"Torus", "Toro"},
+        {"1/4 Curve", "Ovolo"},         {"1/4 Cur. reversed", "Cavetto"},
+        {"Double curve", "Gola diritta"}, {"Double curve rev.", "Gola rovescia"},
+        {"Circular", "Forma circolare"}, {"Elliptical", "Forma ellittica"},
+    };
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_TRUE(Forme::testoforma[k][0].isEmpty()) << k;
+        EXPECT_EQ(Forme::testoforma[k][1], nomi[k][0]) << k;
+        EXPECT_EQ(Forme::testoforma[k][2], nomi[k][1]) << k;
+    }
     // The backdrop is the size of the drawing area.
     ASSERT_TRUE(main.backdrop());
     EXPECT_EQ(main.backdrop()->width(), Globali::scrx);
