@@ -209,4 +209,18 @@ TEST_F(AppTest, ADocumentHandedOverDuringALongCommandWaitsForItsEnd)
     EXPECT_EQ(Forme::poli_q, 2);
 }
 
+// Run by CTest a second time on a simulated 1280 x 800 screen (see
+// tests/CMakeLists.txt); on any other screen there is nothing to check.
+TEST_F(AppTest, OnA1280By800ScreenTheMainWindowIs1180By700)
+{
+    if (platform::mainScreenSize() != QSize(1280, 800))
+        GTEST_SKIP() << "the screen is not 1280 x 800";
+    avvia();
+    const fin_principale& main = fin_principale::instance();
+    EXPECT_EQ(QPoint(main.Left(), main.Top()), QPoint(94, 90));
+    EXPECT_EQ(QSize(main.Width(), main.Height()), QSize(1180, 700));
+    ASSERT_TRUE(main.backdrop());
+    EXPECT_EQ(QSize(main.backdrop()->width(), main.backdrop()->height()), QSize(1180, 700));
+}
+
 } // namespace
