@@ -11,6 +11,18 @@ namespace esportazione {
 
 namespace {
 
+// "FN(a+b)": a whole-degree direction plus a typed angle, as GDL evaluates it.
+void aggiungiFunzione(std::string& out, const char* fn, int a, double b)
+{
+    using namespace testo;
+    out += fn;
+    out += '(';
+    appendInt(out, a);
+    out += '+';
+    appendNum(out, b);
+    out += ')';
+}
+
 // A point line written as GDL expressions: "," and a line end, then the text.
 void aggiungiDirezioneIniziale(int sa)
 {
@@ -18,15 +30,11 @@ void aggiungiDirezioneIniziale(int sa)
     std::string& out = esportastringa;
     out += ',';
     out += kCR;
-    out += "   COS(";
-    appendInt(out, sa);
-    out += '+';
-    appendNum(out, daticreatred[14]);
-    out += "),  SIN(";
-    appendInt(out, sa);
-    out += '+';
-    appendNum(out, daticreatred[14]);
-    out += "),  0, 0";
+    out += "   ";
+    aggiungiFunzione(out, "COS", sa, daticreatred[14]);
+    out += ",  ";
+    aggiungiFunzione(out, "SIN", sa, daticreatred[14]);
+    out += ",  0, 0";
 }
 
 void aggiungiDirezioneFinale(int ea)
@@ -37,17 +45,13 @@ void aggiungiDirezioneFinale(int ea)
     out += kCR;
     out += "   ";
     appendNum(out, lastx);
-    out += "+COS(";
-    appendInt(out, ea);
     out += '+';
-    appendNum(out, daticreatred[15]);
-    out += "), ";
+    aggiungiFunzione(out, "COS", ea, daticreatred[15]);
+    out += ", ";
     appendNum(out, lasty);
-    out += "+SIN(";
-    appendInt(out, ea);
     out += '+';
-    appendNum(out, daticreatred[15]);
-    out += "), ";
+    aggiungiFunzione(out, "SIN", ea, daticreatred[15]);
+    out += ", ";
     appendNum(out, lastz);
     out += ", 0";
 }

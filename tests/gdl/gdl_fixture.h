@@ -96,12 +96,7 @@ protected:
     // The current element, in metres, for the point routines.
     static void setCurrent(double x0, double y0, double ddx, double ddy, double z0 = 0.0, double ddz = 0.0)
     {
-        Forme::xprec = x0;
-        Forme::yprec = y0;
-        Forme::dx = ddx;
-        Forme::dy = ddy;
-        Forme::zprec = z0;
-        Forme::dz = ddz;
+        Forme::carica_posizione({0.0, x0, y0, ddx, ddy, z0, ddz});
     }
     // Point routines write into an empty text in the given format (0 profile,
     // 1 path) for the given solid.

@@ -46,13 +46,7 @@ protected:
 
     static void setCurrent(int kind, double x0, double y0, double ddx, double ddy, double z0 = 0.0, double ddz = 0.0)
     {
-        Forme::forma = kind;
-        Forme::xprec = x0;
-        Forme::yprec = y0;
-        Forme::dx = ddx;
-        Forme::dy = ddy;
-        Forme::zprec = z0;
-        Forme::dz = ddz;
+        Forme::caricaelemento({static_cast<double>(kind), x0, y0, ddx, ddy, z0, ddz});
     }
 
     // A connected chain of the given rows (kind, dx, dy, dz) from (x0, y0, 0).
