@@ -149,8 +149,11 @@ void Event_Open()
     create3d.place(94, 90);
     create3d.hide();
     fin_principale& main = fin_principale::instance();
+    // The whole window, menu bar included, fits the screen at (94, 90); the
+    // drawing area is what the menu bar leaves.
     main.place(94, 90);
-    main.resizeToBody(Globali::scrx, Globali::scry);
+    main.fixWindowSize(Globali::scrx, Globali::scry);
+    Globali::altmenu = main.menuBarHeight();
     main.show();
 
     Geometria::grx = 10;

@@ -10,8 +10,16 @@ extern int lingua;
 // The current document's path; empty while the document is untitled.
 extern QString fileattuale;
 extern bool filemodificato;
-// The main window's size: the screen's size minus 100 pixels.
+// The main window's size, menu bar included: the screen's size minus 100
+// pixels.
 extern int scrx, scry;
+// The height the menu bar takes inside the main window (0 where the menu
+// bar is the application's own, as on macOS).
+extern int altmenu;
+// The drawing area: the main window below its menu bar. The backdrop
+// picture has its size, and the view's centre is its centre.
+int larghezzaDisegno();
+int altezzaDisegno();
 
 // Set the mark or the current file and re-evaluate the menus at once.
 void setModificato(bool modified);

@@ -106,7 +106,7 @@ const QString& info::webLink()
 
 void info::PushButton1_Action()
 {
-    close();
+    Close();
     // The main window comes forward again once the about box has gone.
     App::mostraPrincipale();
 }

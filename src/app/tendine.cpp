@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTextEdit>
 
 namespace {
@@ -49,6 +51,47 @@ void editFocused(EditCommand command)
         applyToText(plain, command);
     }
 }
+
+// A separator keeps its item text "-", but shows as a plain line: the style
+// is handed the separator without its text, which it would otherwise write
+// beside the line.
+class PlainSeparators : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (const auto* item = textlessSeparator(element, option)) {
+            QProxyStyle::drawControl(element, item, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override
+    {
+        if (type == CT_MenuItem) {
+            if (const auto* item = textlessSeparator(CE_MenuItem, option))
+                return QProxyStyle::sizeFromContents(type, item, size, widget);
+        }
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+
+private:
+    // The separator's option without text, or nullptr for anything else.
+    const QStyleOptionMenuItem* textlessSeparator(ControlElement element, const QStyleOption* option) const
+    {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuItem || !item || item->menuItemType != QStyleOptionMenuItem::Separator)
+            return nullptr;
+        m_plain = *item;
+        m_plain.text.clear();
+        return &m_plain;
+    }
+    mutable QStyleOptionMenuItem m_plain;
+};
 
 } // namespace
 
@@ -112,6 +155,11 @@ Tendine::Tendine()
     connect(copy, &QAction::triggered, this, [] { editFocused(EditCommand::Copy); });
     connect(paste, &QAction::triggered, this, [] { editFocused(EditCommand::Paste); });
     connect(clear, &QAction::triggered, this, [] { editFocused(EditCommand::Clear); });
+
+    auto* plain = new PlainSeparators();
+    plain->setParent(this);
+    file->setStyle(plain);
+    edit->setStyle(plain);
 
     // The platform looks at the items again before it shows a menu.
     connect(file, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });

@@ -1,4 +1,5 @@
 #include "editor/fin_edita.h"
+#include "editor/fin_principale.h"
 
 namespace {
 
@@ -68,6 +69,8 @@ fin_edita::fin_edita() : SingleWindow(platform::FrameKind::Floating)
     // A strip of 670 x 34 that the user cannot resize.
     resizeToBody(670, 34);
     setFixedSize(size());
+    // Above the drawing window, but not above other programs.
+    setOwner(&fin_principale::instance());
 }
 
 void fin_edita::Layout()

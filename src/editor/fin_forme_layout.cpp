@@ -1,4 +1,5 @@
 #include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
 
 #include "platform/resources.h"
 
@@ -56,6 +57,8 @@ fin_forme::fin_forme() : SingleWindow(platform::FrameKind::Floating)
     collegaGestori();
     resizeToBody(81, 489);
     setFixedSize(size());
+    // Above the drawing window, but not above other programs.
+    setOwner(&fin_principale::instance());
 }
 
 void fin_forme::setButtonIcon(platform::BevelButton* button, const QString& name)

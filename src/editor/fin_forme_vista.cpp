@@ -76,8 +76,8 @@ void fin_forme::zooma(int mode)
     occupato->setVisible(true);
     occupato->repaint();
 
-    const double larghezza = Globali::scrx;
-    const double altezza = Globali::scry;
+    const double larghezza = Globali::larghezzaDisegno();
+    const double altezza = Globali::altezzaDisegno();
     const double cx = larghezza / 2.0;
     const double cy = altezza / 2.0;
     switch (mode) {
@@ -113,8 +113,8 @@ void fin_forme::specchia(int sx, int sy)
         specchiaCatena(Forme::polilinea, q, sx, sy);
     }
     // The view is mirrored about the window's centre, also with no chain.
-    const double cx = Globali::scrx / 2.0;
-    const double cy = Globali::scry / 2.0;
+    const double cx = Globali::larghezzaDisegno() / 2.0;
+    const double cy = Globali::altezzaDisegno() / 2.0;
     Geometria::origx = platform::CInt(cx - sx * (cx - Geometria::origx));
     Geometria::origy = platform::CInt(cy - sy * (cy - Geometria::origy));
 }

@@ -91,6 +91,11 @@ int fin_grid::passo(const QString& text)
 void fin_grid::PushButton1_Action()
 {
     using namespace Geometria;
+    // Return presses OK while a field still has the focus: both fields are
+    // filtered here as leaving them does, so a text gives the same spacing
+    // whether OK is clicked or Return is pressed.
+    efgrx->Event_LostFocus();
+    efgry->Event_LostFocus();
     grx = passo(efgrx->text());
     gry = passo(efgry->text());
     gridon = chk_gr_onoff->value();
@@ -101,10 +106,10 @@ void fin_grid::PushButton1_Action()
         gridon = gridvis = false;
     }
     disegna_griglia();
-    close();
+    Close();
 }
 
-void fin_grid::PushButton2_Action() { close(); }
+void fin_grid::PushButton2_Action() { Close(); }
 
 bool fin_grid::Event_KeyDown(const QString& key)
 {

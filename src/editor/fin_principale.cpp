@@ -4,7 +4,6 @@ fin_principale::fin_principale() : SingleWindow(platform::FrameKind::Document)
 {
     setTitle(QStringLiteral("Modanova"));
     setBackColor(QColor(0xFF, 0xFF, 0xFF));
-    setMinimumSize(64, 64);
 
     canvas_disegno = new platform::Canvas(body());
     platform::placeControl(canvas_disegno, 0, 0, 620, 460);
@@ -25,6 +24,7 @@ fin_principale::fin_principale() : SingleWindow(platform::FrameKind::Document)
     platform::placeControl(ChasingArrows1, 5, 45, 16, 16);
     ChasingArrows1->setVisible(false);
 
-    resizeToBody(640, 480);
+    // Not resizeable: start-up gives it the size that fits the screen.
+    fixWindowSize(640, 480);
     show();
 }

@@ -62,10 +62,10 @@ void fin_resol::PushButton1_Action()
 {
     Forme::risoluzione = slideresol->value();
     Geometria::disegna_griglia();
-    close();
+    Close();
 }
 
-void fin_resol::PushButton2_Action() { close(); }
+void fin_resol::PushButton2_Action() { Close(); }
 
 bool fin_resol::Event_KeyDown(const QString& key)
 {

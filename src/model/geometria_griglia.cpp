@@ -52,7 +52,7 @@ void disegna_linee(platform::Graphics& g)
     g.ForeColor = platform::hsv(0.0, 0.0, 0.8);
     g.PenHeight = 1;
     g.PenWidth = 1;
-    const double w = Globali::scrx, h = Globali::scry;
+    const double w = Globali::larghezzaDisegno(), h = Globali::altezzaDisegno();
     for (int x : linee_griglia(origx, w, sx)) {
         g.DrawLine(x, 0, x, h);
         platform::yieldToEventLoop();
@@ -127,7 +127,7 @@ void disegna_catena()
 
 void disegna_griglia()
 {
-    griglia = std::make_shared<platform::Picture>(Globali::scrx, Globali::scry);
+    griglia = std::make_shared<platform::Picture>(Globali::larghezzaDisegno(), Globali::altezzaDisegno());
     platform::Graphics& g = griglia->graphics();
     disegna_linee(g);
     disegna_assi(g);

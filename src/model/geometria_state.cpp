@@ -20,8 +20,8 @@ platform::CurveShape linea_dis;
 
 void vista_iniziale()
 {
-    origx = platform::CInt(Globali::scrx / 2.0);
-    origy = platform::CInt(Globali::scry / 2.0);
+    origx = platform::CInt(Globali::larghezzaDisegno() / 2.0);
+    origy = platform::CInt(Globali::altezzaDisegno() / 2.0);
     zmfct = 1.0;
 }
 

@@ -96,6 +96,18 @@ void StaticText::mousePressEvent(QMouseEvent* event)
 }
 
 // --- EditField
+namespace {
+
+// A field's background when it is disabled: its own colour, greyed.
+QColor disabledBase(const QColor& back)
+{
+    const int grey = qGray(back.rgb());
+    const auto mix = [grey](int c) { return (c + grey) / 2 * 92 / 100; };
+    return QColor(mix(back.red()), mix(back.green()), mix(back.blue()));
+}
+
+} // namespace
+
 EditField::EditField(QWidget* parent) : QLineEdit(parent)
 {
     setFont(programFont(QStringLiteral("arial"), 12));
@@ -106,6 +118,9 @@ void EditField::applyPalette()
     QPalette p = palette();
     p.setColor(QPalette::Text, m_text);
     p.setColor(QPalette::Base, m_back);
+    // A disabled field looks disabled: grey text on a greyed background.
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x99, 0x99, 0x99));
+    p.setColor(QPalette::Disabled, QPalette::Base, disabledBase(m_back));
     setPalette(p);
 }
 

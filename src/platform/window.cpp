@@ -12,6 +12,28 @@
 
 namespace platform {
 
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Mode_switch:
+        return true;
+    default:
+        return false;
+    }
+}
+
 WindowBody::WindowBody(Window* window) : QWidget(window), m_window(window)
 {
     setMouseTracking(true);
@@ -54,18 +76,41 @@ Window::Window(FrameKind frame, QWidget* parent)
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     m_layout->addWidget(m_body);
+    m_closeBox = frame == FrameKind::Document;
+    setWindowFlags(flagsFor(frame));
+    if (frame == FrameKind::MovableModal)
+        setWindowModality(Qt::ApplicationModal);
+    // Help tags show whether the window is the active one or not.
+    setAttribute(Qt::WA_AlwaysShowToolTips, true);
+}
+
+Qt::WindowFlags Window::flagsFor(FrameKind frame)
+{
+    // CustomizeWindowHint: the window manager shows only the buttons named.
+    const Qt::WindowFlags titleOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     switch (frame) {
     case FrameKind::Document:
-        setWindowFlags(Qt::Window);
-        break;
+        return Qt::Window | titleOnly | Qt::WindowCloseButtonHint;
     case FrameKind::MovableModal:
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        setWindowModality(Qt::ApplicationModal);
-        break;
+        return Qt::Dialog | titleOnly;
     case FrameKind::Floating:
-        setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-        break;
+        return Qt::Tool | titleOnly;
     }
+    return Qt::Window;
+}
+
+void Window::setOwner(QWidget* owner)
+{
+    if (parentWidget() == owner)
+        return;
+    // Reparenting keeps the window a top-level one of its own kind; the
+    // owner makes it a transient window of the program's main window.
+    const QRect where = geometry();
+    const bool shown = isVisible();
+    setParent(owner, flagsFor(m_frame));
+    setGeometry(where);
+    if (shown)
+        show();
 }
 
 Window::~Window() = default;
@@ -76,13 +121,27 @@ void Window::setWidth(int width) { resizeToBody(width, Height()); }
 void Window::setHeight(int height) { resizeToBody(Width(), height); }
 void Window::place(int left, int top) { setGeometry(left, top, geometry().width(), geometry().height()); }
 
+int Window::menuBarHeight() const
+{
+    return (m_menuBar && !m_menuBar->isNativeMenuBar()) ? m_menuBar->sizeHint().height() : 0;
+}
+
 void Window::resizeToBody(int width, int height)
 {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    const int bar = (m_menuBar && !m_menuBar->isNativeMenuBar()) ? m_menuBar->sizeHint().height() : 0;
+    const int bar = menuBarHeight();
     m_body->resize(width, height);
-    resize(width, height + bar);
+    if (m_fixedSize)
+        setFixedSize(width, height + bar);
+    else
+        resize(width, height + bar);
+}
+
+void Window::fixWindowSize(int width, int height)
+{
+    m_fixedSize = true;
+    resizeToBody(width, height - menuBarHeight());
 }
 
 void Window::setMenuBar(QMenuBar* bar)
@@ -145,8 +204,23 @@ bool Window::pressDefaultButton()
     return false;
 }
 
+void Window::Close()
+{
+    m_closingByProgram = true;
+    const bool closed = close();
+    // The window is gone when it closed (deleted later); otherwise it stays.
+    if (!closed)
+        m_closingByProgram = false;
+}
+
 void Window::keyPressEvent(QKeyEvent* event)
 {
+    // A modifier key alone is no key of the program's: it only prepares a
+    // shortcut or a capital letter.
+    if (isModifierKey(event->key())) {
+        event->ignore();
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && pressDefaultButton())
         return;
     Event_KeyDown(event->text());
@@ -154,6 +228,12 @@ void Window::keyPressEvent(QKeyEvent* event)
 
 void Window::closeEvent(QCloseEvent* event)
 {
+    // A request from outside the program: a window without a close box
+    // cannot be closed that way, so it is never lost.
+    if (!m_closingByProgram && !m_closeBox) {
+        event->ignore();
+        return;
+    }
     if (Event_CancelClose()) {
         event->ignore();
         return;

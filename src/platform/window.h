@@ -16,10 +16,13 @@ namespace platform {
 enum class FrameKind {
     Document = 0,     // a plain top-level window
     MovableModal = 1, // application-modal, shown without blocking the caller
-    Floating = 3,     // a tool window that stays above the main window
+    Floating = 3,     // a tool window that stays above the program's own windows
 };
 
 class Window;
+
+// Shift, Control, Alt, Meta and the other keys that only modify another.
+bool isModifierKey(int key);
 
 // The drawing area of a window: it shows the backdrop and the live layer,
 // holds the window's controls and hands mouse events to the window. Below a
@@ -87,6 +90,24 @@ public:
     // Clicks the enabled default push button, as Return does.
     bool pressDefaultButton();
 
+    // Closes the window on the program's own behalf. A close request from
+    // anywhere else (the window manager's close button or keys) reaches
+    // Event_CancelClose only on a window with a close box; a window without
+    // one refuses it.
+    void Close();
+    bool hasCloseBox() const { return m_closeBox; }
+
+    // A floating window stays above its owner (and the owner's other
+    // windows) only, not above other programs.
+    void setOwner(QWidget* owner);
+
+    // The height that a menu bar takes inside the window (0 without one, or
+    // where the bar is the application's and not the window's).
+    int menuBarHeight() const;
+    // Sizes the whole window, menu bar included, to width x height and
+    // keeps it so: the user cannot resize it.
+    void fixWindowSize(int width, int height);
+
 protected:
     // The program's event handlers.
     virtual void Event_Open() {}
@@ -99,6 +120,10 @@ protected:
     virtual bool Event_MouseDown(int x, int y) { Q_UNUSED(x); Q_UNUSED(y); return false; }
     virtual void Event_MouseEnter() {}
     virtual void Event_MouseExit() {}
+
+    // Window flags of a frame kind: no maximise or minimise button anywhere,
+    // a close button only on a document window.
+    static Qt::WindowFlags flagsFor(FrameKind frame);
 
     // Called once by the single-instance accessor after the constructor.
     void runOpen() { Event_Open(); }
@@ -133,6 +158,11 @@ private:
     bool m_repaintAsked = false;
     Graphics m_graphics;
     bool m_wasActive = false;
+    bool m_closeBox = false;
+    // Set once the window's size is fixed: resizing keeps it unresizeable.
+    bool m_fixedSize = false;
+    // Set while Close() closes the window.
+    bool m_closingByProgram = false;
 };
 
 // One instance of a window class, made on first use (controls, then its

@@ -46,8 +46,9 @@ TEST_F(AppTest, NewEmptiesTheDocumentAndSetsTheCreationDefaults)
     }
     for (double v : {Forme::xprec, Forme::yprec, Forme::zprec, Forme::dx, Forme::dy, Forme::dz})
         EXPECT_EQ(v, 0.0);
-    EXPECT_EQ(Geometria::origx, platform::CInt(Globali::scrx / 2.0));
-    EXPECT_EQ(Geometria::origy, platform::CInt(Globali::scry / 2.0));
+    // The centre of the drawing area, below the menu bar.
+    EXPECT_EQ(Geometria::origx, platform::CInt(Globali::larghezzaDisegno() / 2.0));
+    EXPECT_EQ(Geometria::origy, platform::CInt(Globali::altezzaDisegno() / 2.0));
     EXPECT_EQ(Geometria::zmfct, 1.0);
     EXPECT_FALSE(Geometria::calc_zoom);
     EXPECT_EQ(Forme::qualetool, 0);

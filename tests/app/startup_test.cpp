@@ -43,7 +43,12 @@ TEST_F(AppTest, StartsWithItsWindowsInPlaceAndTheDefaults)
     const fin_principale& main = fin_principale::instance();
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(QPoint(main.Left(), main.Top()), QPoint(94, 90));
-    EXPECT_EQ(QSize(main.Width(), main.Height()), QSize(Globali::scrx, Globali::scry));
+    // The whole window, menu bar included, is scrx x scry and cannot be
+    // resized; the drawing area is what the menu bar leaves.
+    EXPECT_EQ(main.size(), QSize(Globali::scrx, Globali::scry));
+    EXPECT_EQ(main.minimumSize(), main.maximumSize());
+    EXPECT_EQ(Globali::altmenu, main.menuBarHeight());
+    EXPECT_EQ(QSize(main.Width(), main.Height()), QSize(Globali::scrx, Globali::scry - Globali::altmenu));
     EXPECT_TRUE(fin_forme::instance().isVisible());
     EXPECT_EQ(QPoint(fin_forme::instance().Left(), fin_forme::instance().Top()), QPoint(5, 42));
     EXPECT_TRUE(fin_edita::instance().isVisible());
@@ -76,7 +81,7 @@ TEST_F(AppTest, StartsWithItsWindowsInPlaceAndTheDefaults)
     }
     // The backdrop is the size of the drawing area.
     ASSERT_TRUE(main.backdrop());
-    EXPECT_EQ(main.backdrop()->width(), Globali::scrx);
+    EXPECT_EQ(QSize(main.backdrop()->width(), main.backdrop()->height()), QSize(main.Width(), main.Height()));
 }
 
 struct Preferenza {
@@ -142,7 +147,7 @@ TEST_F(AppTest, OpensTheDocumentNamedOnTheCommandLine)
     // The main window fills the screen less 100 pixels each way.
     const QSize screen = platform::mainScreenSize();
     const fin_principale& main = fin_principale::instance();
-    EXPECT_EQ(QRect(main.Left(), main.Top(), main.Width(), main.Height()),
+    EXPECT_EQ(QRect(main.Left(), main.Top(), main.width(), main.height()),
               QRect(94, 90, screen.width() - 100, screen.height() - 100));
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(Globali::fileattuale, path);
@@ -211,16 +216,19 @@ TEST_F(AppTest, ADocumentHandedOverDuringALongCommandWaitsForItsEnd)
 
 // Run by CTest a second time on a simulated 1280 x 800 screen (see
 // tests/CMakeLists.txt); on any other screen there is nothing to check.
-TEST_F(AppTest, OnA1280By800ScreenTheMainWindowIs1180By700)
+TEST_F(AppTest, OnA1280By800ScreenTheMainWindowIs1180By700WithItsMenuBar)
 {
     if (platform::mainScreenSize() != QSize(1280, 800))
         GTEST_SKIP() << "the screen is not 1280 x 800";
     avvia();
     const fin_principale& main = fin_principale::instance();
     EXPECT_EQ(QPoint(main.Left(), main.Top()), QPoint(94, 90));
-    EXPECT_EQ(QSize(main.Width(), main.Height()), QSize(1180, 700));
+    // Menu bar included, so that the window's bottom stays on the screen.
+    EXPECT_EQ(main.size(), QSize(1180, 700));
+    EXPECT_GT(main.menuBarHeight(), 0);
+    EXPECT_EQ(QSize(main.Width(), main.Height()), QSize(1180, 700 - main.menuBarHeight()));
     ASSERT_TRUE(main.backdrop());
-    EXPECT_EQ(QSize(main.backdrop()->width(), main.backdrop()->height()), QSize(1180, 700));
+    EXPECT_EQ(QSize(main.backdrop()->width(), main.backdrop()->height()), QSize(main.Width(), main.Height()));
 }
 
 } // namespace
