@@ -7,6 +7,8 @@ int main(int argc, char** argv)
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Modanova"));
     QApplication::setOrganizationName(QStringLiteral("Modanova"));
+    // Ties the windows to the installed desktop entry (its icon and name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("modanova"));
     // The documents named on the command line. Older macOS versions add a
     // process serial number argument when the program is started from the
     // Finder; it names no document.

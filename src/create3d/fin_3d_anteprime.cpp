@@ -115,8 +115,8 @@ void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, boo
         Geometria::origy = platform::CInt(gy + Geometria::zymax * zoom);
         Geometria::calc_zoom = false;
 
-        lettura->setText(QStringLiteral("Dim.: ") + platform::Str(Geometria::zxmax - Geometria::zxmin)
-                         + QStringLiteral(" x ") + platform::Str(Geometria::zymax - Geometria::zymin)
+        lettura->setText(QStringLiteral("Dim.: ") + platform::StrTwoDecimals(Geometria::zxmax - Geometria::zxmin)
+                         + QStringLiteral(" x ") + platform::StrTwoDecimals(Geometria::zymax - Geometria::zymin)
                          + QStringLiteral(" mm."));
     }
 

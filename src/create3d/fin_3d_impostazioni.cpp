@@ -11,7 +11,7 @@
 
 using esportazione::daticreatred;
 using platform::CInt;
-using platform::Str;
+using platform::Str15Digits;
 using platform::Val;
 
 namespace {
@@ -32,9 +32,9 @@ void fin_3d::slcrea3d_ValueChanged(int)
     daticreatred[0] = slcrea3d(0)->value();
     daticreatred[1] = slcrea3d(1)->value();
     daticreatred[10] = slcrea3d(2)->value();
-    StaticTesto(0)->setText(Str(daticreatred[0]));
-    StaticTesto(1)->setText(Str(daticreatred[1]));
-    efdatialfa3d(10)->setText(Str(daticreatred[10]));
+    StaticTesto(0)->setText(Str15Digits(daticreatred[0]));
+    StaticTesto(1)->setText(Str15Digits(daticreatred[1]));
+    efdatialfa3d(10)->setText(Str15Digits(daticreatred[10]));
     arcorivo(CInt(daticreatred[10]));
 }
 
@@ -52,7 +52,7 @@ void fin_3d::efdati3d_LostFocus(int index)
     const int parita = index - 2 * CInt(index / 2.0);
     const double fattore = std::pow(10.0, 4 * (1 - parita) - 2);
     const int partner = index + (2 * (1 - parita) - 1);
-    efdati3d(partner)->setText(Str(Val(field->text()) * fattore));
+    efdati3d(partner)->setText(Str15Digits(Val(field->text()) * fattore));
     contr_scala();
 }
 

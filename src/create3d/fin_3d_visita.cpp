@@ -16,7 +16,7 @@
 
 using esportazione::daticreatred;
 using platform::CInt;
-using platform::Str;
+using platform::Str15Digits;
 
 // The window system may or may not deliver an activation when the window is
 // shown (the offscreen platform does not always, and a window shown while the
@@ -132,17 +132,17 @@ void fin_3d::aggiornadati()
     // Filling from the slots. These setters fire no handler, so no slot
     // changes while the controls are filled.
     for (int i = 0; i <= 1; ++i) {
-        StaticTesto(i)->setText(Str(daticreatred[i]));
+        StaticTesto(i)->setText(Str15Digits(daticreatred[i]));
         slcrea3d(i)->setValueQuietly(CInt(daticreatred[i]));
     }
     slcrea3d(2)->setValueQuietly(CInt(daticreatred[10]));
     for (int i = 0; i <= 3; ++i)
-        efdati3d(i)->setText(Str(daticreatred[i + 2]));
+        efdati3d(i)->setText(Str15Digits(daticreatred[i + 2]));
     for (int i = 10; i <= 15; ++i)
-        efdatialfa3d(i)->setText(Str(daticreatred[i]));
+        efdatialfa3d(i)->setText(Str15Digits(daticreatred[i]));
     arcorivo(CInt(daticreatred[10]));
     for (int i = 16; i <= 17; ++i)
-        efdelta3d(i)->setText(Str(daticreatred[i]));
+        efdelta3d(i)->setText(Str15Digits(daticreatred[i]));
     for (int i = 0; i <= 3; ++i)
         CheckB(i)->setValue(daticreatred[i + 6] == 2.0);
 }

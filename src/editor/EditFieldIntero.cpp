@@ -22,7 +22,7 @@ QString EditFieldIntero::filtraIntero(const QString& text)
             kept.append(QChar(c));
         platform::yieldToEventLoop();
     }
-    return platform::Str(platform::Val(kept));
+    return platform::Str15Digits(platform::Val(kept));
 }
 
 void EditFieldIntero::Event_LostFocus() { setText(filtraIntero(text())); }

@@ -91,8 +91,8 @@ void fin_edita::edita_numerico()
     fin_principale& principale = fin_principale::instance();
     etichette::collocaMarcatore(principale.pointer, somma(origx, ex, -2, ez), somma(origy, ey, -2, -ez));
 
-    testox->setText(QStringLiteral("X: ") + platform::Str(Forme::xgr));
-    testoy->setText(QStringLiteral("Y: ") + platform::Str(Forme::ygr));
+    testox->setText(QStringLiteral("X: ") + platform::StrTwoDecimals(Forme::xgr));
+    testoy->setText(QStringLiteral("Y: ") + platform::StrTwoDecimals(Forme::ygr));
 
     disegna_cosa(Forme::forma);
 }

@@ -78,10 +78,10 @@ void fin_principale::Event_MouseMove(int x, int y)
     Forme::dy = Forme::ygr - Forme::yprec;
 
     fin_edita& editor = fin_edita::instance();
-    editor.efxdelta->setText(platform::Str(Forme::dx));
-    editor.efydelta->setText(platform::Str(Forme::dy));
-    editor.testox->setText(QStringLiteral("X: ") + platform::Str(Forme::xgr));
-    editor.testoy->setText(QStringLiteral("Y: ") + platform::Str(Forme::ygr));
+    editor.efxdelta->setText(platform::Str15Digits(Forme::dx));
+    editor.efydelta->setText(platform::Str15Digits(Forme::dy));
+    editor.testox->setText(QStringLiteral("X: ") + platform::StrTwoDecimals(Forme::xgr));
+    editor.testoy->setText(QStringLiteral("Y: ") + platform::StrTwoDecimals(Forme::ygr));
 
     disegna_cosa(Forme::forma);
 }
@@ -125,8 +125,8 @@ void fin_principale::aggiorna_puntini()
                                 platform::CInt(((origy - (Forme::yprec + Forme::dy) * zmfct) - 2) - zFine));
 
     fin_edita& editor = fin_edita::instance();
-    editor.efxdelta->setText(platform::Str(Forme::dx));
-    editor.efydelta->setText(platform::Str(Forme::dy));
-    editor.efzdelta->setText(platform::Str(Forme::dz));
+    editor.efxdelta->setText(platform::Str15Digits(Forme::dx));
+    editor.efydelta->setText(platform::Str15Digits(Forme::dy));
+    editor.efzdelta->setText(platform::Str15Digits(Forme::dz));
     editor.txtforma->setText(Forme::etichetta());
 }

@@ -17,7 +17,7 @@ inline void appendInt(std::string& out, int value)
     out.append(buffer, result.ptr);
 }
 
-inline void appendNum(std::string& out, double value) { platform::appendStr(out, value); }
+inline void appendNum(std::string& out, double value) { platform::appendStr15Digits(out, value); }
 
 // One point line put together on the stack and appended in one piece, so
 // that the text grows once per point rather than once per number and
@@ -33,7 +33,7 @@ public:
     }
     Riga& numero(double value)
     {
-        m_fine = platform::writeStr(m_fine, value);
+        m_fine = platform::writeStr15Digits(m_fine, value);
         return *this;
     }
     Riga& intero(int value)

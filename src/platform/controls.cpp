@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSignalBlocker>
+#include <utility>
 
 namespace platform {
 
@@ -139,6 +140,27 @@ void EditField::setBackColor(const QColor& color)
 void EditField::setTextFont(const QString& family, int size, bool bold)
 {
     setFont(programFont(family, size, bold));
+}
+
+void EditField::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    if (!hasFocus()) {
+        setCursorPosition(0);
+        m_caretParked = true;
+    }
+}
+
+void EditField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // A click places the caret and Tab selects the whole text; any other
+    // focus (the program's, the window's activation) finds the caret at the
+    // end of a text the program set, so that typing appends as it always has.
+    const Qt::FocusReason reason = event->reason();
+    if (std::exchange(m_caretParked, false) && reason != Qt::MouseFocusReason && reason != Qt::TabFocusReason
+        && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason)
+        end(false);
 }
 
 void EditField::focusOutEvent(QFocusEvent* event)

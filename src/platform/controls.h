@@ -59,17 +59,23 @@ public:
     void setBackColor(const QColor& color);
     void setTextFont(const QString& family, int size, bool bold);
     void setAlignmentCode(int code) { setAlignment(alignmentFor(code) | Qt::AlignVCenter); }
+    // A text set by the program. QLineEdit leaves the caret at the end, so a
+    // field too narrow for the text would show its tail, which reads as
+    // another number; outside editing the caret goes to the start instead.
+    void setText(const QString& text);
 signals:
     void lostFocus();
     // After the key has taken effect: the field's text is what the user sees.
     void keyDown(const QString& key);
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 private:
     void applyPalette();
     QColor m_text = Qt::black;
     QColor m_back = Qt::white;
+    bool m_caretParked = false; // at the start by setText, not by the user
 };
 
 class PushButton : public QPushButton {

@@ -1,5 +1,6 @@
 #include "platform/conversions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <climits>
@@ -23,10 +24,75 @@ char* writeStr(char* out, double value)
     return std::to_chars(out, out + kStrMaxChars, value, std::chars_format::fixed).ptr;
 }
 
+char* writeStr15Digits(char* out, double value)
+{
+    if (!std::isfinite(value) || value == 0.0) {
+        *out = '0';
+        return out + 1;
+    }
+    // The correctly rounded 15 digits come as "-d.ddddddddddddddde-XXX"; they
+    // are then laid out again in plain decimal notation.
+    char scientific[32];
+    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                    std::chars_format::scientific, 14).ptr;
+    const char* p = scientific;
+    if (*p == '-')
+        *out++ = *p++;
+    char digits[15];
+    int count = 0;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            digits[count++] = *p;
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+
+    if (exponent < 0) {
+        // 0.000ddd: the first digit stands -exponent places after the point.
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        return std::copy_n(digits, count, out);
+    }
+    const int whole = exponent + 1;
+    if (count <= whole) {
+        out = std::copy_n(digits, count, out);
+        return std::fill_n(out, whole - count, '0');
+    }
+    out = std::copy_n(digits, whole, out);
+    *out++ = '.';
+    return std::copy_n(digits + whole, count - whole, out);
+}
+
 QString Str(double value)
 {
     char buffer[kStrMaxChars];
     const char* end = writeStr(buffer, value);
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(end - buffer));
+}
+
+QString Str15Digits(double value)
+{
+    char buffer[kStrMaxChars];
+    const char* end = writeStr15Digits(buffer, value);
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(end - buffer));
+}
+
+QString StrTwoDecimals(double value)
+{
+    // From 10^13 on, 15 significant digits leave at most one decimal.
+    if (!std::isfinite(value) || std::abs(value) >= 1e13)
+        return Str15Digits(value);
+    char buffer[32];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
+    while (end[-1] == '0')
+        --end;
+    if (end[-1] == '.')
+        --end;
+    // A small negative value rounds to "-0", which is zero.
+    if (end - buffer == 2 && buffer[0] == '-' && buffer[1] == '0')
+        return QStringLiteral("0");
     return QString::fromLatin1(buffer, static_cast<qsizetype>(end - buffer));
 }
 
@@ -36,6 +102,13 @@ void appendStr(std::string& out, double value)
 {
     char buffer[kStrMaxChars];
     const char* end = writeStr(buffer, value);
+    out.append(buffer, static_cast<size_t>(end - buffer));
+}
+
+void appendStr15Digits(std::string& out, double value)
+{
+    char buffer[kStrMaxChars];
+    const char* end = writeStr15Digits(buffer, value);
     out.append(buffer, static_cast<size_t>(end - buffer));
 }
 

@@ -1,10 +1,19 @@
 #pragma once
 // Number and text conversions used throughout the program.
 //
-// Str(double) gives the shortest text that reads back to the same Double, in
-// plain decimal notation with a point; Val reads the decimal number at the
-// start of a text (0 when there is none); CInt truncates toward zero and
-// saturates at the Integer range.
+// Three texts of a Double, all in plain decimal notation (never an exponent)
+// with a point, no trailing zeros, and "0" for zero, negative zero and a value
+// that is not finite:
+// - Str: the shortest text that reads back to the same Double. Documents are
+//   written with it, so a save loses nothing.
+// - Str15Digits: rounded to at most 15 significant digits. The GDL text and
+//   every number a field or read-out shows use it: binary noise such as
+//   0.07 * 100 = 7.000000000000001 shows as 7.
+// - StrTwoDecimals: rounded to at most two decimals (and 15 significant
+//   digits), for measured sizes and the pointer position, so that they fit
+//   their labels.
+// Val reads the decimal number at the start of a text (0 when there is none);
+// CInt truncates toward zero and saturates at the Integer range.
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -20,15 +29,22 @@ inline constexpr double kTwoPi = 6.28318;
 
 QString Str(double value);
 QString Str(int value);
+QString Str15Digits(double value);
+QString StrTwoDecimals(double value);
 // Appends Str(value) to out without building a temporary QString.
 void appendStr(std::string& out, double value);
+// Appends Str15Digits(value) to out.
+void appendStr15Digits(std::string& out, double value);
 // The longest text Str(double) gives: 309 integer digits, a sign, a point and
-// up to 767 fraction digits of a subnormal, with room to spare.
+// up to 767 fraction digits of a subnormal, with room to spare. The other two
+// texts are shorter.
 inline constexpr int kStrMaxChars = 1100;
-// Writes Str(value) at out, which has room for kStrMaxChars characters, and
-// returns the end of what it wrote. For callers that build a line of several
-// numbers in a buffer of their own before appending it.
+// Write Str(value) or Str15Digits(value) at out, which has room for
+// kStrMaxChars characters, and return the end of what they wrote. For callers
+// that build a line of several numbers in a buffer of their own before
+// appending it.
 char* writeStr(char* out, double value);
+char* writeStr15Digits(char* out, double value);
 
 double Val(const QString& text);
 double Val(std::string_view text);

@@ -183,3 +183,23 @@ TEST_F(Create3d, EachPreviewMeasuresInTheEditorsView)
     EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 100 x 30 mm.");
     EXPECT_DOUBLE_EQ(Geometria::zmfct, 290.0 / 120);
 }
+
+// The previews measure the chain in the editor's view; after a fit its zoom
+// is not a whole number and the measured size has long fractions. The
+// read-out rounds them to the hundredth and fits its 180-pixel label.
+TEST_F(Create3d, AfterAFitTheSizeReadsInHundredths)
+{
+    // Box x 0..33, y 0..47 in an 800 x 600 drawing: fitted by height,
+    // 600 / 67 pixels a millimetre. The element's end lies 295 pixels right
+    // of the origin and 421 above it (both pixels truncated): 32.9416.. x
+    // 47.0116.. mm.
+    setChain(Forme::polilinea, Forme::poli_q, {{0, 0, 0, 33, 47, 0, 0}});
+    Forme::poli_d = 1;
+    press(fin_forme::instance().bot_zoom(3));
+    ASSERT_DOUBLE_EQ(Geometria::zmfct, 600.0 / 67);
+    press(fin_forme::instance().bot_sagoma);
+    fin_3d& w = fin_3d::instance();
+    ASSERT_TRUE(w.isVisible());
+    EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 32.94 x 47.01 mm.");
+    EXPECT_LE(w.StaticSAG_XY->fontMetrics().horizontalAdvance(w.StaticSAG_XY->text()), w.StaticSAG_XY->width());
+}

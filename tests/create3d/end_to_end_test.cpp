@@ -196,8 +196,9 @@ TEST_F(EndToEnd, DrawnProfileCopiedAsRevolution)
 // - the start direction: the path leaves the origin along +x, so it points
 //   back along 180 degrees, plus the user's start angle 0;
 // - path points: the origin, (0.1, 0), the curve's 7 inner points and its
-//   end, which the generator writes as 0.1 + 0.05 (start plus delta, each in
-//   metres), the Double 0.15000000000000002; then (0.15, 0.1) at height 0.03;
+//   end, which the generator computes as 0.1 + 0.05 (start plus delta, each
+//   in metres), the Double 0.15000000000000002, and writes to 15 significant
+//   digits as 0.15; then (0.15, 0.1) at height 0.03;
 // - the closing direction: one metre beyond the last point, along the last
 //   line's 90 degrees plus the user's end angle 0;
 // - nq = the start direction, the origin, 1 + 8 + 1 points, the closing
@@ -269,7 +270,7 @@ TEST_F(EndToEnd, DrawnProfileAndPathSavedAsExtrusion)
                {"   0.14157339860843143, 0.022221315975866667, 0, 0,", true},
                {"   0.14619392728686323, 0.03086562918963194, 0, 0,", true},
                {"   0.14903925350947494, 0.04024526430475271, 0, 0,", true},
-               {"   0.15000000000000002, 0.05, 0, 0,"},
+               {"   0.15, 0.05, 0, 0,"},
                {"   0.15, 0.1, 0.03, 0,"},
                {"   0.15+COS(90+0), 0.1+SIN(90+0), 0.03, 0"},
                {"DEL TOP"}});

@@ -96,7 +96,32 @@ INSTANTIATE_TEST_SUITE_P(Create3d, ScaleFields,
                                            Scala{0, "0.0", "1", "100", 1.0, 100.0},
                                            Scala{1, "", "1", "100", 1.0, 100.0},
                                            Scala{2, "3", "3", "300", 3.0, 300.0},
-                                           Scala{3, "25", "0.25", "25", 0.25, 25.0}));
+                                           Scala{3, "25", "0.25", "25", 0.25, 25.0},
+                                           // The partner's text has no binary noise, and the
+                                           // slot takes the number that text shows.
+                                           Scala{1, "7", "0.07", "7", 0.07, 7.0},
+                                           Scala{1, "33.3", "0.333", "33.3", 0.333, 33.3},
+                                           Scala{0, "1.1", "1.1", "110", 1.1, 110.0},
+                                           Scala{3, "0.3", "0.003", "0.3", 0.003, 0.3}));
+
+// Leaving the partner again rewrites the field first typed: it shows the
+// number the user typed, not 7.000000000000001, and both slots keep theirs.
+TEST_F(Create3d, TabbingThroughAScalePairKeepsTheTypedNumbers)
+{
+    struct Case { int percentMember; const char* typed; const char* multiplier; };
+    const double scales[] = {1.0, 100.0, 1.0, 100.0}; // slots 2 to 5 as a new document has them
+    for (const Case c : {Case{1, "7", "0.07"}, Case{1, "33.3", "0.333"}, Case{3, "14.1", "0.141"}}) {
+        std::copy(std::begin(scales), std::end(scales), daticreatred + 2);
+        fin_3d& w = tuttoAbilitato(0);
+        type(w.efdati3d(c.percentMember), QString::fromLatin1(c.typed));
+        QTest::mouseClick(w.efdati3d(c.percentMember - 1), Qt::LeftButton);
+        QTest::keyClick(w.efdati3d(c.percentMember - 1), Qt::Key_Tab);
+        EXPECT_EQ(w.efdati3d(c.percentMember - 1)->text(), QLatin1String(c.multiplier)) << c.typed;
+        EXPECT_EQ(w.efdati3d(c.percentMember)->text(), QLatin1String(c.typed));
+        EXPECT_EQ(daticreatred[c.percentMember + 1], platform::Val(QLatin1String(c.multiplier)));
+        EXPECT_EQ(daticreatred[c.percentMember + 2], platform::Val(QLatin1String(c.typed)));
+    }
+}
 
 // --- The angle fields.
 

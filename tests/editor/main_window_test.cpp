@@ -46,10 +46,10 @@ TEST_P(PointerConversion, SnapsToTheNearestGridLineAwayFromZero)
     EXPECT_DOUBLE_EQ(Forme::dx, c.xgr - 5);
     EXPECT_DOUBLE_EQ(Forme::dy, c.ygr + 5);
     EXPECT_EQ(posizione(principale().pointer), c.marker);
-    EXPECT_EQ(edita().efxdelta->text(), platform::Str(c.xgr - 5));
-    EXPECT_EQ(edita().efydelta->text(), platform::Str(c.ygr + 5));
-    EXPECT_EQ(edita().testox->text(), "X: " + platform::Str(c.xgr));
-    EXPECT_EQ(edita().testoy->text(), "Y: " + platform::Str(c.ygr));
+    EXPECT_EQ(edita().efxdelta->text(), platform::Str15Digits(c.xgr - 5));
+    EXPECT_EQ(edita().efydelta->text(), platform::Str15Digits(c.ygr + 5));
+    EXPECT_EQ(edita().testox->text(), "X: " + platform::StrTwoDecimals(c.xgr));
+    EXPECT_EQ(edita().testoy->text(), "Y: " + platform::StrTwoDecimals(c.ygr));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -187,6 +187,39 @@ TEST_F(MainWindow, SelectedElementMovesTheHighlightOntoItsKind)
         EXPECT_EQ(sel->BottomRightColor, expected);
         EXPECT_EQ(Forme::forma, static_cast<int>(c.kind));
     }
+}
+
+// After a fit the zoom is rarely a whole number, and so neither is the
+// pointer's position. Its read-outs round to the hundredth and fit their
+// 60-pixel labels; the delta fields keep 15 digits and show their start.
+TEST_F(MainWindow, AfterAFitThePointerReadsInHundredthsAndTheFieldsShowTheirStart)
+{
+    // Box x 0..30, y 0..50: fitted by height, 480 / 70 pixels a millimetre,
+    // with the origin at (217, 410).
+    catena({{0, 0, 0, 30, 50, 0, 0}});
+    Forme::poli_d = 1;
+    premi(palette().bot_zoom(3));
+    ASSERT_DOUBLE_EQ(Geometria::zmfct, 480.0 / 70);
+    ASSERT_EQ(QPoint(Geometria::origx, Geometria::origy), QPoint(217, 410));
+    Geometria::gridon = false;
+    Forme::xprec = 30;
+    Forme::yprec = 50;
+
+    muovi(217 + 100, 410 - 200); // (100, 200) pixels: (14.583.., 29.166..) mm
+    EXPECT_DOUBLE_EQ(Forme::xgr, 100 * 70 / 480.0);
+    EXPECT_EQ(edita().testox->text(), "X: 14.58");
+    EXPECT_EQ(edita().testoy->text(), "Y: 29.17");
+    EXPECT_EQ(edita().efxdelta->text(), "-15.4166666666667");
+    EXPECT_EQ(edita().efydelta->text(), "-20.8333333333333");
+    for (const platform::StaticText* label : {edita().testox, edita().testoy})
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+    for (const EditFieldIntero* field : {edita().efxdelta, edita().efydelta})
+        EXPECT_EQ(field->cursorPosition(), 0) << field->objectName().toStdString();
+
+    // Left of and below the origin.
+    muovi(217 - 7, 410 + 4);
+    EXPECT_EQ(edita().testox->text(), "X: -1.02");
+    EXPECT_EQ(edita().testoy->text(), "Y: -0.58");
 }
 
 TEST_F(MainWindow, SelectedElementFillsTheEditorAndKeepsThePointerAndTool)
