@@ -155,6 +155,12 @@ void Event_Open()
     main.fixWindowSize(Globali::scrx, Globali::scry);
     Globali::altmenu = main.menuBarHeight();
     main.show();
+    // The menu bar lives in the main window, which "Create 3D" hides; the
+    // windows shown instead carry its commands too, so that their shortcuts
+    // work from every window of the program.
+    const QList<QAction*> comandi = Tendine::instance().comandi();
+    for (QWidget* w : std::initializer_list<QWidget*>{&palette, &editor, &create3d})
+        w->addActions(comandi);
 
     Geometria::grx = 10;
     Geometria::gry = 10;

@@ -2,6 +2,7 @@
 
 #include "app/globali.h"
 #include "app/tendine.h"
+#include "platform/qt_language.h"
 
 #include <QAction>
 
@@ -65,6 +66,7 @@ void applica(bool italiano)
         if (QAction* a = bar.item(t.target))
             a->setText(italiano ? t.italiano : t.english);
     lingue::applica3d(italiano);
+    platform::setQtLanguage(italiano);
 }
 
 } // namespace

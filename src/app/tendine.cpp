@@ -190,6 +190,15 @@ void Tendine::separator(QMenu* menu, const QString& name)
     line->setText(QStringLiteral("-"));
 }
 
+QList<QAction*> Tendine::comandi() const
+{
+    QList<QAction*> withShortcut;
+    for (QAction* a : findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            withShortcut.append(a);
+    return withShortcut;
+}
+
 QAction* Tendine::item(const QString& name) const
 {
     for (QAction* a : findChildren<QAction*>())

@@ -19,6 +19,8 @@ public:
     // no such item.
     QAction* item(const QString& name) const;
     QMenu* menu(const QString& name) const;
+    // The items that have a keyboard shortcut.
+    QList<QAction*> comandi() const;
 
 private:
     Tendine();

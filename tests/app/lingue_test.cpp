@@ -6,6 +6,8 @@
 #include "create3d/fin_3d.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
 
 namespace {
 
@@ -107,6 +109,24 @@ TEST(Languages, EachRoutineWritesItsColumnOfTheTable)
     controlla(false);
     Globali::local_usa();
     controlla(false);
+}
+
+// Qt's own buttons and dialogs follow the interface: a standard button made
+// while the interface is Italian says "Annulla", and English again after.
+TEST(Languages, QtsOwnTextsFollowTheInterface)
+{
+    const auto cancel = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
+    };
+    Globali::local_ita();
+    EXPECT_EQ(cancel(), "Annulla");
+    Globali::local_ita();
+    EXPECT_EQ(cancel(), "Annulla");
+    Globali::local_usa();
+    EXPECT_EQ(cancel(), "Cancel");
+    Globali::local_ita();
+    EXPECT_EQ(cancel(), "Annulla");
 }
 
 } // namespace

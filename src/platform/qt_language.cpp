@@ -1,0 +1,31 @@
+#include "platform/qt_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace platform {
+
+void setQtLanguage(bool italian)
+{
+    static QTranslator* qtItalian = nullptr;
+    if (!QCoreApplication::instance())
+        return;
+    if (!italian) {
+        if (qtItalian)
+            QCoreApplication::removeTranslator(qtItalian);
+        return;
+    }
+    if (!qtItalian) {
+        qtItalian = new QTranslator(QCoreApplication::instance());
+        // "qt_it" bundles qtbase's texts with the other modules'; "qtbase_it"
+        // is the file of the widgets and dialogs alone.
+        const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (!qtItalian->load(QStringLiteral("qtbase_it"), folder))
+            qtItalian->load(QStringLiteral("qt_it"), folder);
+    }
+    if (!qtItalian->isEmpty())
+        QCoreApplication::installTranslator(qtItalian);
+}
+
+} // namespace platform
