@@ -65,19 +65,29 @@ char* writeStr15Digits(char* out, double value)
     return std::copy_n(digits + whole, count - whole, out);
 }
 
-QString Str(double value)
+namespace {
+
+using Writer = char* (*)(char*, double);
+
+QString textOf(Writer write, double value)
 {
     char buffer[kStrMaxChars];
-    const char* end = writeStr(buffer, value);
+    const char* end = write(buffer, value);
     return QString::fromLatin1(buffer, static_cast<qsizetype>(end - buffer));
 }
 
-QString Str15Digits(double value)
+void appendText(std::string& out, Writer write, double value)
 {
     char buffer[kStrMaxChars];
-    const char* end = writeStr15Digits(buffer, value);
-    return QString::fromLatin1(buffer, static_cast<qsizetype>(end - buffer));
+    const char* end = write(buffer, value);
+    out.append(buffer, static_cast<size_t>(end - buffer));
 }
+
+} // namespace
+
+QString Str(double value) { return textOf(writeStr, value); }
+
+QString Str15Digits(double value) { return textOf(writeStr15Digits, value); }
 
 QString StrTwoDecimals(double value)
 {
@@ -98,19 +108,9 @@ QString StrTwoDecimals(double value)
 
 QString Str(int value) { return QString::number(value); }
 
-void appendStr(std::string& out, double value)
-{
-    char buffer[kStrMaxChars];
-    const char* end = writeStr(buffer, value);
-    out.append(buffer, static_cast<size_t>(end - buffer));
-}
+void appendStr(std::string& out, double value) { appendText(out, writeStr, value); }
 
-void appendStr15Digits(std::string& out, double value)
-{
-    char buffer[kStrMaxChars];
-    const char* end = writeStr15Digits(buffer, value);
-    out.append(buffer, static_cast<size_t>(end - buffer));
-}
+void appendStr15Digits(std::string& out, double value) { appendText(out, writeStr15Digits, value); }
 
 double Val(std::string_view text)
 {
