@@ -3,6 +3,8 @@
 // against a bare loop that formats the same Doubles with the same
 // number-to-text conversion into one string. A last run measures the peak
 // memory of one revolution above the program's baseline.
+#include "memoria.h"
+
 #include "create3d/fin_3d.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
@@ -13,8 +15,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <malloc.h>
 #include <string>
 #include <vector>
 
@@ -142,32 +142,19 @@ void BM_FormatDoubles(benchmark::State& state)
     state.counters["text_MB"] = static_cast<double>(out.size()) / 1e6;
 }
 
-long statusKb(const char* field)
-{
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(in, line))
-        if (line.rfind(key, 0) == 0)
-            return std::stol(line.substr(key.size()));
-    return -1;
-}
-
 // Peak resident memory of one run above what the process held before it,
 // with the text of the previous run given back first.
 void peakMemory(benchmark::State& state, int solid)
 {
     for (auto _ : state) {
         std::string().swap(ex::esportastringa);
-        malloc_trim(0);
-        std::ofstream("/proc/self/clear_refs") << "5"; // resets the peak to the current size
-        const long baseline = statusKb("VmRSS");
+        const long baseline = bench::inizioPicco();
         generate(solid);
-        const long peak = statusKb("VmHWM");
+        const long above = bench::piccoSopra(baseline);
         const double textKb = static_cast<double>(ex::esportastringa.size()) / 1024.0;
         state.counters["text_MB"] = textKb * 1024.0 / 1e6;
-        state.counters["peak_above_baseline_MB"] = static_cast<double>(peak - baseline) * 1024.0 / 1e6;
-        state.counters["peak_per_text"] = static_cast<double>(peak - baseline) / textKb;
+        state.counters["peak_above_baseline_MB"] = static_cast<double>(above) * 1024.0 / 1e6;
+        state.counters["peak_per_text"] = static_cast<double>(above) / textKb;
     }
 }
 

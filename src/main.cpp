@@ -1,9 +1,12 @@
 #include "app/app.h"
+#include "platform/system.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // A save that meets a file-size limit fails and keeps the old file.
+    platform::ignoreFileSizeSignal();
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Modanova"));
     QApplication::setOrganizationName(QStringLiteral("Modanova"));

@@ -11,6 +11,7 @@
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
+#include "platform/beep.h"
 #include "platform/system.h"
 #include "platform/yield.h"
 
@@ -177,7 +178,13 @@ void Event_Open()
         Globali::local_ita();
 }
 
-void Event_Close() { scriviPreferenze(); }
+// The preferences file that cannot be written keeps its old text; the beep
+// tells so.
+void Event_Close()
+{
+    if (!scriviPreferenze())
+        platform::Beep();
+}
 
 void Event_EnableMenuItems()
 {

@@ -50,8 +50,7 @@ namespace App {
 
 bool filesalva(const QString& path)
 {
-    const QByteArray bytes = documento::documentBytes(documento::currentDocument());
-    if (!platform::writeFileAtomically(path, bytes)) {
+    if (!documento::writeDocument(path, documento::currentView())) {
         platform::Beep();
         return false;
     }
@@ -115,13 +114,12 @@ bool apri_file(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    const auto lines = platform::readTextLines(path);
-    const auto document = lines ? documento::parseDocument(*lines) : std::nullopt;
+    std::optional<documento::Document> document = documento::readDocument(path);
     if (!document) {
         platform::Beep();
         return false;
     }
-    documento::applyDocument(*document);
+    documento::applyDocument(std::move(*document));
     fin_forme::instance().adegua_modo();
     fileattuale = path;
     setModificato(false);

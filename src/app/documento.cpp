@@ -2,34 +2,92 @@
 
 #include "platform/conversions.h"
 #include "platform/files.h"
+#include "platform/line_reader.h"
 #include "platform/yield.h"
 
 #include <cmath>
+#include <memory>
 #include <string>
 
 namespace documento {
 
 namespace {
 
-void appendInt(std::string& out, int value)
-{
-    out += platform::Str(value).toStdString();
-    out += '\r';
-}
+// The text of a document, handed to a file a piece at a time when there is
+// one, or kept whole.
+class Uscita {
+public:
+    explicit Uscita(platform::AtomicFile* file = nullptr) : m_file(file)
+    {
+        m_testo.reserve(m_file ? kPezzo + 2 * platform::kStrMaxChars : 0);
+    }
 
-void appendDouble(std::string& out, double value)
-{
-    platform::appendStr(out, value);
-    out += '\r';
-}
+    void intero(int value)
+    {
+        m_testo += platform::Str(value).toStdString();
+        m_testo += '\r';
+    }
+    void numero(double value)
+    {
+        platform::appendStr(m_testo, value);
+        m_testo += '\r';
+    }
+    // The end of a row or a slot: the piece goes to the file once it is big
+    // enough, and the event loop has its turn.
+    void passo()
+    {
+        if (m_file && m_testo.size() >= kPezzo)
+            scarica();
+        platform::yieldToEventLoop();
+    }
+    // The whole text when there is no file; otherwise whether every piece
+    // was written.
+    bool fine()
+    {
+        if (m_file)
+            scarica();
+        return m_ok;
+    }
+    std::string& testo() { return m_testo; }
 
-void appendChain(std::string& out, const std::vector<ElementRow>& rows)
+private:
+    static constexpr std::size_t kPezzo = 1 << 20;
+
+    void scarica()
+    {
+        m_ok = m_ok && m_file->write(m_testo);
+        m_testo.clear();
+    }
+
+    platform::AtomicFile* m_file;
+    std::string m_testo;
+    bool m_ok = true;
+};
+
+void scriviCatena(Uscita& out, std::span<const ElementRow> rows)
 {
-    appendInt(out, static_cast<int>(rows.size()) - 1);
+    out.intero(static_cast<int>(rows.size()) - 1);
     for (const ElementRow& row : rows) {
         for (double v : row)
-            appendDouble(out, v);
-        platform::yieldToEventLoop();
+            out.numero(v);
+        out.passo();
+    }
+}
+
+void scrivi(Uscita& out, const DocumentView& d)
+{
+    out.intero(d.risoluzione);
+    out.intero(d.drawing.grx);
+    out.intero(d.drawing.gry);
+    scriviCatena(out, d.drawing.rows);
+    for (double v : d.settings) {
+        out.numero(v);
+        out.passo();
+    }
+    for (const ChainView* chain : {&d.profile, &d.path}) {
+        out.intero(chain->grx);
+        out.intero(chain->gry);
+        scriviCatena(out, chain->rows);
     }
 }
 
@@ -37,24 +95,19 @@ void appendChain(std::string& out, const std::vector<ElementRow>& rows)
 // layout's rules.
 class Reader {
 public:
-    explicit Reader(const QStringList& lines) : m_lines(lines) {}
+    explicit Reader(platform::LineReader& lines) : m_lines(lines) {}
 
     std::optional<double> value()
     {
-        if (m_next >= m_lines.size())
+        std::string_view line;
+        if (!m_lines.next(line))
             return std::nullopt;
-        const QString& line = m_lines.at(m_next++);
-        if (!platform::isDecimalNumber(line))
-            return std::nullopt;
-        const double v = platform::Val(line);
-        if (!std::isfinite(v))
-            return std::nullopt;
-        return v;
+        return platform::decimalNumber(line);
     }
 
     // An Integer value within [low, high], taken by truncation as the
-    // program has always read them.
-    std::optional<int> integer(int low, int high)
+    // program has always read them; scritto gets the value as written.
+    std::optional<int> integer(int low, int high, double* scritto = nullptr)
     {
         const auto v = value();
         if (!v)
@@ -62,27 +115,37 @@ public:
         const double t = std::trunc(*v);
         if (t < low || t > high)
             return std::nullopt;
+        if (scritto)
+            *scritto = *v;
         return static_cast<int>(t);
     }
 
-    // A count line (count - 1) and the rows it announces.
+    // A count line (count - 1) and the rows it announces. A row takes seven
+    // lines of at least a digit and a line end each (the very last line
+    // needs no end), so a count the rest of the text cannot hold is refused
+    // before any room is made for its rows.
     std::optional<std::vector<ElementRow>> rows()
     {
         const auto c = value();
         if (!c || *c != std::floor(*c) || *c < -1.0)
             return std::nullopt;
-        const double remaining = static_cast<double>(m_lines.size() - m_next);
         const double count = *c + 1.0;
-        if (count * 7.0 > remaining)
+        if (count * 14.0 - 1.0 > static_cast<double>(m_lines.remainingBytes()))
             return std::nullopt;
-        std::vector<ElementRow> out(static_cast<std::size_t>(count));
-        for (ElementRow& row : out)
+        std::vector<ElementRow> out;
+        // The spare row a chain table keeps past its last row fits in too,
+        // so the rows become the table without being copied.
+        out.reserve(static_cast<std::size_t>(count) + 1);
+        for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
+            ElementRow& row = out.emplace_back();
             for (double& cell : row) {
                 const auto v = value();
                 if (!v)
                     return std::nullopt;
                 cell = *v;
             }
+            platform::yieldToEventLoop();
+        }
         return out;
     }
 
@@ -106,80 +169,98 @@ public:
 
     std::optional<Drawing> drawing()
     {
-        const auto res = integer(kMinResolution, kMaxResolution);
+        Drawing d;
+        const auto res = integer(kMinResolution, kMaxResolution, &d.risoluzioneScritta);
         if (!res)
             return std::nullopt;
         auto chain = this->chain();
         if (!chain)
             return std::nullopt;
-        Drawing d;
         d.risoluzione = *res;
         d.chain = std::move(*chain);
         return d;
     }
 
+    std::optional<Document> document()
+    {
+        Document doc;
+        auto drawing = this->drawing();
+        if (!drawing)
+            return std::nullopt;
+        doc.drawing = std::move(*drawing);
+        for (double& slot : doc.settings) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            slot = *v;
+            platform::yieldToEventLoop();
+        }
+        auto profile = chain();
+        if (!profile)
+            return std::nullopt;
+        doc.profile = std::move(*profile);
+        auto path = chain();
+        if (!path)
+            return std::nullopt;
+        doc.path = std::move(*path);
+        return doc;
+    }
+
 private:
-    const QStringList& m_lines;
-    qsizetype m_next = 0;
+    platform::LineReader& m_lines;
 };
+
+ChainView viewOf(const Chain& chain) { return {chain.grx, chain.gry, chain.rows}; }
 
 } // namespace
 
-QByteArray documentBytes(const Document& document)
+DocumentView viewOf(const Document& document)
 {
-    std::string out;
-    out.reserve(32 * (31 + 7 * (document.drawing.chain.rows.size() + document.profile.rows.size()
-                                 + document.path.rows.size())));
-    appendInt(out, document.drawing.risoluzione);
-    appendInt(out, document.drawing.chain.grx);
-    appendInt(out, document.drawing.chain.gry);
-    appendChain(out, document.drawing.chain.rows);
-    for (double v : document.settings) {
-        appendDouble(out, v);
-        platform::yieldToEventLoop();
-    }
-    for (const Chain* chain : {&document.profile, &document.path}) {
-        appendInt(out, chain->grx);
-        appendInt(out, chain->gry);
-        appendChain(out, chain->rows);
-    }
-    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+    return {document.drawing.risoluzione, viewOf(document.drawing.chain), document.settings,
+            viewOf(document.profile), viewOf(document.path)};
 }
 
-std::optional<Document> parseDocument(const QStringList& lines)
+QByteArray documentBytes(const Document& document)
 {
-    Reader reader(lines);
-    Document doc;
-    auto drawing = reader.drawing();
-    if (!drawing)
-        return std::nullopt;
-    doc.drawing = std::move(*drawing);
-    for (double& slot : doc.settings) {
-        const auto v = reader.value();
-        if (!v)
-            return std::nullopt;
-        slot = *v;
-    }
-    auto profile = reader.chain();
-    if (!profile)
-        return std::nullopt;
-    doc.profile = std::move(*profile);
-    auto path = reader.chain();
-    if (!path)
-        return std::nullopt;
-    doc.path = std::move(*path);
-    return doc;
+    Uscita out;
+    scrivi(out, viewOf(document));
+    return QByteArray::fromStdString(out.testo());
+}
+
+bool writeDocument(const QString& path, const DocumentView& document)
+{
+    platform::AtomicFile file(path);
+    Uscita out(&file);
+    scrivi(out, document);
+    return out.fine() && file.commit();
 }
 
 std::optional<Document> parseDocument(const QByteArray& bytes)
 {
-    return parseDocument(platform::splitLines(bytes));
+    platform::LineReader lines(bytes);
+    return Reader(lines).document();
 }
 
-std::optional<Drawing> parseDrawingSection(const QStringList& lines)
+std::optional<Drawing> parseDrawingSection(const QByteArray& bytes)
 {
-    Reader reader(lines);
-    return reader.drawing();
+    platform::LineReader lines(bytes);
+    return Reader(lines).drawing();
+}
+
+std::optional<Document> readDocument(const QString& path)
+{
+    const std::unique_ptr<platform::LineReader> lines = platform::LineReader::open(path);
+    if (!lines)
+        return std::nullopt;
+    return Reader(*lines).document();
+}
+
+std::optional<Drawing> readDrawingSection(const QString& path)
+{
+    const std::unique_ptr<platform::LineReader> lines = platform::LineReader::open(path);
+    if (!lines)
+        return std::nullopt;
+    return Reader(*lines).drawing();
 }
 
 } // namespace documento

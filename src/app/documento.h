@@ -7,15 +7,16 @@
 //   profile:  grid x, grid y, count - 1, 7 values a row
 //   path:     grid x, grid y, count - 1, 7 values a row
 //
-// Checking and parsing are pure functions over the file's lines, so every
+// Checking and parsing go through the file's lines into a Document, so every
 // reader of documents (File > Open.., the "Create 3D" window) applies the
 // same rules and nothing is changed before a whole file has been checked.
 #include "model/element.h"
 
 #include <QByteArray>
-#include <QStringList>
+#include <QString>
 #include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace documento {
@@ -36,6 +37,9 @@ struct Chain {
 // The drawing section: the editor's chain with its arc resolution.
 struct Drawing {
     int risoluzione = 8;
+    // Line 1 as written, which the "Create 3D" window keeps unrounded as the
+    // arc resolution of a profile or path it opens.
+    double risoluzioneScritta = 8.0;
     Chain chain;
 };
 
@@ -46,26 +50,50 @@ struct Document {
     Chain path;
 };
 
+// What a document holds, seen where it lies (a Document or the program's
+// state) without copying its chains.
+struct ChainView {
+    int grx = 0;
+    int gry = 0;
+    std::span<const ElementRow> rows;
+};
+struct DocumentView {
+    int risoluzione = 8;
+    ChainView drawing;
+    std::span<const double, kSettingsCount> settings;
+    ChainView profile;
+    ChainView path;
+};
+DocumentView viewOf(const Document& document);
+
 // The file's text, every value followed by a carriage return.
 QByteArray documentBytes(const Document& document);
+// The same text written to path as one atomic file, a piece at a time. False
+// when it could not be written; the file at path is then as it was.
+bool writeDocument(const QString& path, const DocumentView& document);
 
-// The document held by these lines, or nothing when any value the layout
+// The document held by a file's text, or nothing when any value the layout
 // reads is missing, not a decimal number or out of its range: a count must
-// be a whole number from -1 up to what the remaining lines can hold, the arc
-// resolution within 1..1024, every grid spacing within 0..100000. Lines
-// after the last value are ignored.
-std::optional<Document> parseDocument(const QStringList& lines);
-// The same for a file's bytes; lines may end in CR, LF or CR LF.
+// be a whole number from -1 up to what the rest of the text can hold, the
+// arc resolution within 1..1024, every grid spacing within 0..100000. Lines
+// may end in CR, LF or CR LF; lines after the last value are ignored.
 std::optional<Document> parseDocument(const QByteArray& bytes);
-
 // Only the first section, with the same checks; what follows it is not
 // looked at.
-std::optional<Drawing> parseDrawingSection(const QStringList& lines);
+std::optional<Drawing> parseDrawingSection(const QByteArray& bytes);
+
+// The same read from a file, which is read only when it is a regular file
+// of at most 256 MB, a piece at a time and only as far as the values go: a
+// pipe, a device or a larger file is refused before anything is read.
+std::optional<Document> readDocument(const QString& path);
+std::optional<Drawing> readDrawingSection(const QString& path);
 
 // The program's state as a document, and a document put into the program's
 // state (chain, settings, stored profile and path; the insertion point at
-// the end of the chain).
+// the end of the chain). The arc resolution is the editor's, also while the
+// "Create 3D" window has set its own for its previews.
 Document currentDocument();
-void applyDocument(const Document& document);
+DocumentView currentView();
+void applyDocument(Document document);
 
 } // namespace documento

@@ -1,70 +1,83 @@
 // The program's state as a document and back.
 #include "app/documento.h"
 
+#include "create3d/fin_3d.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
-#include "platform/yield.h"
+
+#include <algorithm>
 
 namespace documento {
 
 namespace {
 
-std::vector<ElementRow> rowsOf(const ElementTable& table, int count)
+// The editor's arc resolution. While the "Create 3D" window is visited,
+// Forme::risoluzione holds its previews' 6 (or what the statement writers
+// left in it), and the editor's own value waits in esportazione::risolufinta
+// for the hand-back.
+int& risoluzioneEditor()
 {
-    std::vector<ElementRow> out;
-    for (int r = 0; r < count && table.hasRow(r); ++r)
-        out.push_back(table.row(r));
-    return out;
+    if (fin_3d::exists() && fin_3d::instance().inVisita())
+        return esportazione::risolufinta;
+    return Forme::risoluzione;
 }
 
-// Resizes the table to one spare row past the chain, like after an edit.
-void fill(ElementTable& table, int& count, const std::vector<ElementRow>& rows)
+std::span<const ElementRow> rowsOf(const ElementTable& table, int count)
+{
+    const std::size_t n = static_cast<std::size_t>(std::clamp(count, 0, table.rowCount()));
+    return std::span<const ElementRow>(table.rows()).first(n);
+}
+
+// The rows become the table, with the one spare row a table keeps past the
+// chain (like after an edit); the rows are moved, not copied.
+void adotta(ElementTable& table, int& count, std::vector<ElementRow>&& rows)
 {
     count = static_cast<int>(rows.size());
-    table.redim(count);
-    for (int r = 0; r < count; ++r) {
-        table.row(r) = rows[static_cast<std::size_t>(r)];
-        platform::yieldToEventLoop();
-    }
-    table.row(count) = ElementRow{};
+    rows.push_back(ElementRow{});
+    table.rows() = std::move(rows);
 }
 
 } // namespace
 
+DocumentView currentView()
+{
+    return {risoluzioneEditor(),
+            {Geometria::grx, Geometria::gry, rowsOf(Forme::polilinea, Forme::poli_q)},
+            std::span<const double, kSettingsCount>(esportazione::daticreatred, kSettingsCount),
+            {esportazione::sago_grx, esportazione::sago_gry, rowsOf(esportazione::sagoma, esportazione::sago_q)},
+            {esportazione::perc_grx, esportazione::perc_gry, rowsOf(esportazione::percorso, esportazione::perc_q)}};
+}
+
 Document currentDocument()
 {
+    const DocumentView view = currentView();
+    auto chain = [](const ChainView& c) { return Chain{c.grx, c.gry, {c.rows.begin(), c.rows.end()}}; };
     Document doc;
-    doc.drawing.risoluzione = Forme::risoluzione;
-    doc.drawing.chain.grx = Geometria::grx;
-    doc.drawing.chain.gry = Geometria::gry;
-    doc.drawing.chain.rows = rowsOf(Forme::polilinea, Forme::poli_q);
-    for (int i = 0; i < kSettingsCount; ++i)
-        doc.settings[static_cast<std::size_t>(i)] = esportazione::daticreatred[i];
-    doc.profile.grx = esportazione::sago_grx;
-    doc.profile.gry = esportazione::sago_gry;
-    doc.profile.rows = rowsOf(esportazione::sagoma, esportazione::sago_q);
-    doc.path.grx = esportazione::perc_grx;
-    doc.path.gry = esportazione::perc_gry;
-    doc.path.rows = rowsOf(esportazione::percorso, esportazione::perc_q);
+    doc.drawing.risoluzione = view.risoluzione;
+    doc.drawing.risoluzioneScritta = view.risoluzione;
+    doc.drawing.chain = chain(view.drawing);
+    std::copy(view.settings.begin(), view.settings.end(), doc.settings.begin());
+    doc.profile = chain(view.profile);
+    doc.path = chain(view.path);
     return doc;
 }
 
-void applyDocument(const Document& document)
+void applyDocument(Document document)
 {
-    Forme::risoluzione = document.drawing.risoluzione;
+    risoluzioneEditor() = document.drawing.risoluzione;
     Geometria::grx = document.drawing.chain.grx;
     Geometria::gry = document.drawing.chain.gry;
-    fill(Forme::polilinea, Forme::poli_q, document.drawing.chain.rows);
+    adotta(Forme::polilinea, Forme::poli_q, std::move(document.drawing.chain.rows));
     Forme::poli_d = Forme::poli_q;
     for (int i = 0; i < kSettingsCount; ++i)
         esportazione::daticreatred[i] = document.settings[static_cast<std::size_t>(i)];
     esportazione::sago_grx = document.profile.grx;
     esportazione::sago_gry = document.profile.gry;
-    fill(esportazione::sagoma, esportazione::sago_q, document.profile.rows);
+    adotta(esportazione::sagoma, esportazione::sago_q, std::move(document.profile.rows));
     esportazione::perc_grx = document.path.grx;
     esportazione::perc_gry = document.path.gry;
-    fill(esportazione::percorso, esportazione::perc_q, document.path.rows);
+    adotta(esportazione::percorso, esportazione::perc_q, std::move(document.path.rows));
 }
 
 } // namespace documento

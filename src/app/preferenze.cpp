@@ -3,6 +3,7 @@
 #include "app/globali.h"
 #include "platform/conversions.h"
 #include "platform/files.h"
+#include "platform/line_reader.h"
 
 namespace App {
 
@@ -11,11 +12,12 @@ QString percorsoPreferenze() { return platform::configFilePath(QStringLiteral("m
 int leggiPreferenze()
 {
     // No file (or one that cannot be read): English, as on the first run.
-    const QString path = percorsoPreferenze();
-    const auto lines = platform::fileExists(path) ? platform::readTextLines(path) : std::nullopt;
+    const auto lines = platform::LineReader::open(percorsoPreferenze());
     if (!lines)
         return 1;
-    const QString first = lines->isEmpty() ? QString() : lines->first();
+    std::string_view first;
+    if (!lines->next(first))
+        first = {};
     return platform::CInt(platform::Val(first));
 }
 

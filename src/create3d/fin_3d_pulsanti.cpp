@@ -27,15 +27,12 @@ std::optional<documento::Drawing> leggiSezioneDisegno(double& risoluzione)
     const QString path = platform::showOpenDialog(FileTypes::pModanovafileModanovaform);
     if (path.isEmpty())
         return std::nullopt;
-    const std::optional<QStringList> lines = platform::readTextLines(path);
-    std::optional<documento::Drawing> drawing;
-    if (lines)
-        drawing = documento::parseDrawingSection(*lines);
+    std::optional<documento::Drawing> drawing = documento::readDrawingSection(path);
     if (!drawing) {
         platform::Beep();
         return std::nullopt;
     }
-    risoluzione = platform::Val(lines->at(0));
+    risoluzione = drawing->risoluzioneScritta;
     return drawing;
 }
 

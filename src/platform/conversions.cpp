@@ -141,58 +141,55 @@ double Val(const QString& text)
     return Val(std::string_view(latin.constData(), static_cast<size_t>(latin.size())));
 }
 
-bool isDecimalNumber(const QString& text)
+std::optional<double> decimalNumber(std::string_view text)
 {
     // Only the blanks Val skips may stand around the number, so that a text
     // that passes reads as the number it shows.
-    qsizetype first = 0, last = text.size();
-    while (first < last && (text[first] == u' ' || text[first] == u'\t'))
+    std::size_t first = 0, last = text.size();
+    while (first < last && isBlank(text[first]))
         ++first;
-    while (last > first && (text[last - 1] == u' ' || text[last - 1] == u'\t'))
+    while (last > first && isBlank(text[last - 1]))
         --last;
-    const QString t = text.mid(first, last - first);
-    if (t.isEmpty())
-        return false;
-    int i = 0;
-    const int n = t.size();
-    if (t[i] == '+' || t[i] == '-')
+    const std::string_view t = text.substr(first, last - first);
+    const std::size_t n = t.size();
+    auto digit = [&t](std::size_t i) { return t[i] >= '0' && t[i] <= '9'; };
+    std::size_t i = 0;
+    if (i < n && (t[i] == '+' || t[i] == '-'))
         ++i;
     int digits = 0;
-    while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
-        ++i;
+    for (; i < n && digit(i); ++i)
         ++digits;
-    }
-    if (i < n && t[i] == '.') {
-        ++i;
-        while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
-            ++i;
+    if (i < n && t[i] == '.')
+        for (++i; i < n && digit(i); ++i)
             ++digits;
-        }
-    }
     if (digits == 0)
-        return false;
+        return std::nullopt;
     if (i < n && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
         if (i < n && (t[i] == '+' || t[i] == '-'))
             ++i;
         int expDigits = 0;
-        while (i < n && t[i].isDigit() && t[i].unicode() < 128) {
-            ++i;
+        for (; i < n && digit(i); ++i)
             ++expDigits;
-        }
         if (expDigits == 0)
-            return false;
+            return std::nullopt;
     }
     if (i != n)
-        return false;
+        return std::nullopt;
     // A number too large for a Double is not a value the program can hold.
-    const QByteArray latin = t.toLatin1();
     double value = 0.0;
-    const char* begin = latin.constData();
-    if (*begin == '+')
-        ++begin;
-    auto result = std::from_chars(begin, latin.constData() + latin.size(), value);
-    return result.ec == std::errc() && std::isfinite(value);
+    const char* begin = t.data() + (t[0] == '+' ? 1 : 0);
+    const auto result = std::from_chars(begin, t.data() + n, value);
+    if (result.ec != std::errc() || result.ptr != t.data() + n || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool isDecimalNumber(const QString& text)
+{
+    // A character beyond Latin-1 becomes '?', which no number holds.
+    const QByteArray latin = text.toLatin1();
+    return decimalNumber(std::string_view(latin.constData(), static_cast<std::size_t>(latin.size()))).has_value();
 }
 
 int CInt(double value)

@@ -16,6 +16,7 @@
 // CInt truncates toward zero and saturates at the Integer range.
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,9 @@ double Val(std::string_view text);
 // number: optional sign, digits with an optional point and fraction, and an
 // optional exponent. "12", "-0.5", ".5", "1e3" pass; "", "abc", "1x", "nan" fail.
 bool isDecimalNumber(const QString& text);
+// The value of such a text, which is then what Val gives; nothing when the
+// text is no such number. For readers that go through many lines.
+std::optional<double> decimalNumber(std::string_view text);
 
 int CInt(double value);
 double Round(double value);

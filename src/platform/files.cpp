@@ -1,55 +1,61 @@
 #include "platform/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace platform {
 
-QStringList splitLines(const QByteArray& bytes)
+AtomicFile::AtomicFile(const QString& path) : m_file(path)
 {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.append(QString::fromUtf8(bytes.constData() + start, i - start));
-            if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(QString::fromUtf8(bytes.constData() + start, n - start));
-    return lines;
+    // Unbuffered, every write reaches the file at once and its failure is
+    // seen there: a buffered write would fail only while the file is being
+    // committed, where QSaveFile does not notice it and would rename a
+    // truncated file over the old one.
+    m_ok = !path.isEmpty() && m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
-std::optional<QStringList> readTextLines(const QString& path)
+AtomicFile::~AtomicFile()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return splitLines(bytes);
+    if (m_file.isOpen())
+        m_file.cancelWriting();
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes)
+bool AtomicFile::write(std::string_view bytes)
 {
-    if (path.isEmpty())
+    if (!m_ok)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const qint64 size = static_cast<qint64>(bytes.size());
+    // A write cut short by a full disk or a size limit reports fewer bytes.
+    if (m_file.write(bytes.data(), size) != size || m_file.error() != QFileDevice::NoError)
+        m_ok = false;
+    return m_ok;
+}
+
+bool AtomicFile::commit()
+{
+    if (!m_file.isOpen())
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (m_ok && (!m_file.flush() || m_file.error() != QFileDevice::NoError))
+        m_ok = false;
+#ifdef Q_OS_UNIX
+    // Some file systems report a full disk only when the data reaches it.
+    if (m_ok && ::fsync(m_file.handle()) != 0)
+        m_ok = false;
+#endif
+    if (!m_ok)
+        m_file.cancelWriting(); // the commit then removes the temporary file
+    return m_file.commit() && m_ok;
+}
+
+bool writeFileAtomically(const QString& path, std::string_view bytes)
+{
+    AtomicFile file(path);
+    return file.write(bytes) && file.commit();
 }
 
 QString configFilePath(const QString& bareName)

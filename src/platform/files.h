@@ -1,22 +1,40 @@
 #pragma once
-// Text files read by lines and files written safely.
+// Files written safely, and the configuration folder.
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
-#include <QStringList>
-#include <optional>
+
+#include <string_view>
 
 namespace platform {
 
-// The lines of a text file. A line ends at a carriage return, a line feed or
-// the pair CR LF; a last line without an ending still counts. Nothing when
-// the file cannot be read.
-std::optional<QStringList> readTextLines(const QString& path);
-QStringList splitLines(const QByteArray& bytes);
+// A file written through a temporary file beside the target, which replaces
+// the target only once every byte is written, flushed and synced to disk. A
+// failure at any step (a full disk, a file-size limit, a folder that cannot
+// be written) removes the temporary file and leaves the target, if there is
+// one, byte for byte as it was.
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString& path);
+    ~AtomicFile(); // a file not committed is removed
 
-// Writes the bytes to a temporary file beside the target and renames it over
-// the target, so a failed or interrupted write never loses the old file.
-// False when anything went wrong; the target is then unchanged.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+    // False from the first write that failed on.
+    bool write(std::string_view bytes);
+    // True when the target now holds every byte written.
+    bool commit();
+
+private:
+    QSaveFile m_file;
+    bool m_ok = false;
+};
+
+// The bytes written as one AtomicFile. False when anything went wrong; the
+// target is then unchanged.
+bool writeFileAtomically(const QString& path, std::string_view bytes);
+inline bool writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
 // The user's configuration folder for this program (created when missing),
 // and the path of a file with a bare name in it.

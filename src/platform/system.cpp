@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <csignal>
+
 namespace platform {
 
 namespace {
@@ -42,5 +44,12 @@ void requestMenuEnable()
 }
 
 void setMenuEnableHandler(std::function<void()> handler) { g_menuEnable = std::move(handler); }
+
+void ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
-// System services: clipboard, links, the screen's size and the request to
-// re-evaluate the menus.
+// System services: clipboard, links, the screen's size, the request to
+// re-evaluate the menus and the process's file-size signal.
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -19,5 +19,9 @@ QSize mainScreenSize();
 // Asks the application to re-evaluate its menu items at once.
 void requestMenuEnable();
 void setMenuEnableHandler(std::function<void()> handler);
+
+// A write past the process's file-size limit then fails with an error that
+// the writer sees and handles, instead of ending the program.
+void ignoreFileSizeSignal();
 
 } // namespace platform

@@ -109,8 +109,7 @@ TEST_P(Preferences, GiveTheLanguageAndAreWrittenAtQuit)
     EXPECT_EQ(Tendine::instance().item("FileMenu")->text(), p.archivio);
 
     App::Event_Close();
-    EXPECT_EQ(platform::readTextLines(App::percorsoPreferenze()).value_or(QStringList{}),
-              QStringList{QString::number(p.lingua)});
+    EXPECT_EQ(leggi(App::percorsoPreferenze()), QByteArray::number(p.lingua) + '\n');
     // The file lives in the configuration folder, not the working folder.
     EXPECT_TRUE(App::percorsoPreferenze().startsWith(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))));
     EXPECT_EQ(QFileInfo(App::percorsoPreferenze()).fileName(), "mdnvprfs.txt");

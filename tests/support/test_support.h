@@ -4,6 +4,7 @@
 #include "platform/picture.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -34,6 +35,23 @@ std::vector<Segment> segmentsOf(const std::vector<platform::DrawItem>& items);
 
 // Lets queued paint and deferred-delete events run.
 void processEvents();
+
+// A file-size limit on this process for the lifetime of the object: every
+// write past `bytes` bytes of a file fails (with the signal that would end
+// the process ignored), as on a full disk, without needing one.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long long m_previous = 0;
+};
+
+// The names of the files in a folder, to see that nothing was left behind.
+QStringList fileNames(const QString& folder);
 
 } // namespace testsupport
 
