@@ -153,21 +153,32 @@ void fin_3d::PushButton1_Action() { ritorna(); }
 
 // The text goes to a temporary file that then replaces the chosen one, so an
 // existing file is lost only once the new text is safely written. A text
-// that cannot be written beeps.
+// that cannot be written beeps, and so does one that would hold a number
+// that overflowed: nothing is written then.
 void fin_3d::PushButton2_Action()
 {
     const QString path = platform::showSaveDialog(FileTypes::pText, QStringLiteral("testogdl"));
     if (path.isEmpty())
         return;
     esportazione::creazione();
+    if (!esportazione::testo_finito()) {
+        platform::Beep();
+        return;
+    }
     QByteArray bytes = QByteArray::fromStdString(esportazione::esportastringa);
     bytes += '\n'; // the line end that writing the text as one line adds
     if (!platform::writeFileAtomically(path, bytes))
         platform::Beep();
 }
 
+// A text that would hold a number that overflowed beeps and leaves the
+// clipboard as it was.
 void fin_3d::PushButton3_Action()
 {
     esportazione::creazione();
+    if (!esportazione::testo_finito()) {
+        platform::Beep();
+        return;
+    }
     platform::setClipboardText(QString::fromStdString(esportazione::esportastringa));
 }

@@ -2,6 +2,7 @@
 // and "Copy".
 #include "gdl/esportazione.h"
 #include "gdl/finestra3d.h"
+#include "gdl/testo.h"
 
 namespace esportazione {
 
@@ -9,10 +10,13 @@ void creazione()
 {
     finestra::prendiValori();
     esportastringa.clear();
+    testo::nonFinito = false;
     if (profopath == 0)
         testocrea_tube_gdl();
     else if (profopath == 1)
         testocrea_revolve_gdl();
 }
+
+bool testo_finito() { return !testo::nonFinito; }
 
 } // namespace esportazione

@@ -5,6 +5,7 @@
 // the given (x2, y2), and the heights run evenly from z1 to z2.
 #include "gdl/esportazione.h"
 #include "gdl/scrittura.h"
+#include "gdl/testo.h"
 #include "model/geometria.h"
 #include "platform/conversions.h"
 
@@ -30,11 +31,14 @@ double angoloCorda(double x1, double y1, double x2, double y2, double d)
 }
 
 // An inner point. A curve whose chord has no length has no shape: its inner
-// points fall on its end point. Any point that came out of range is put
-// there too, so that no undefined number reaches the text.
+// points fall on its end point. A point that came out of range (coordinates
+// so large that the curve's sizes overflow) is put there too, so that no
+// undefined number reaches the text, and the text is marked as one that
+// does not say what the data say.
 void puntoInterno(double px, double py, double x2, double y2, double z)
 {
     if (!std::isfinite(px) || !std::isfinite(py)) {
+        testo::nonFinito = true;
         px = x2;
         py = y2;
     }

@@ -41,6 +41,10 @@ extern int punti_saltati;
 // window, has it check and refill its controls, and writes the statement of
 // the chosen solid into esportastringa.
 void creazione();
+// True when every number of the text creazione made last is finite, so that
+// the text says what the data say. A text that is not is neither saved nor
+// copied.
+bool testo_finito();
 
 // --- Statement writers.
 void testocrea_tube_gdl();

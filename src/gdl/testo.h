@@ -3,6 +3,7 @@
 #include "platform/conversions.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -17,7 +18,16 @@ inline void appendInt(std::string& out, int value)
     out.append(buffer, result.ptr);
 }
 
-inline void appendNum(std::string& out, double value) { platform::appendStr15Digits(out, value); }
+// Set when a number that was not finite (an overflow of huge scales or
+// coordinates) came to be written; its text would say 0. The generator
+// entry clears it before a text is made.
+inline bool nonFinito = false;
+
+inline void appendNum(std::string& out, double value)
+{
+    nonFinito = nonFinito || !std::isfinite(value);
+    platform::appendStr15Digits(out, value);
+}
 
 // One point line put together on the stack and appended in one piece, so
 // that the text grows once per point rather than once per number and
@@ -33,6 +43,7 @@ public:
     }
     Riga& numero(double value)
     {
+        nonFinito = nonFinito || !std::isfinite(value);
         m_fine = platform::writeStr15Digits(m_fine, value);
         return *this;
     }

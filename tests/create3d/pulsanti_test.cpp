@@ -136,6 +136,9 @@ TEST_F(Create3d, ReadsTheDrawingSectionAlone)
 struct FileRifiutato {
     const char* name;
     const char* text; // nullptr: the file does not exist
+    // What stands there when it is no regular file within the size read
+    // (the kinds of testsupport::unreadableFiles).
+    const char* unreadable = nullptr;
 };
 
 void PrintTo(const FileRifiutato& c, std::ostream* os) { *os << c.name; }
@@ -144,8 +147,14 @@ class OpenRefused : public Create3dWithParam<FileRifiutato> {};
 
 TEST_P(OpenRefused, BeepsAndKeepsTheStoredChains)
 {
+    testsupport::Watchdog watchdog; // a pipe must not be waited for
     Cartella dir;
-    const QString file = GetParam().text ? dir.scrivi("bad.mdn", GetParam().text) : dir.percorso("missing.mdn");
+    QString file = GetParam().text ? dir.scrivi("bad.mdn", GetParam().text) : dir.percorso("missing.mdn");
+    if (GetParam().unreadable)
+        for (const testsupport::Unreadable& u :
+             testsupport::unreadableFiles(dir.percorso(""), documento::documentBytes(documentoProva())))
+            if (std::string_view(u.kind) == GetParam().unreadable)
+                file = u.path;
     storeProfile(2);
     storePath(3);
     esportazione::sago_grx = esportazione::perc_grx = 9;
@@ -175,7 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FileRifiutato{"countBelowMinusOne", "8\r10\r10\r-2\r"},
                       FileRifiutato{"fractionalCount", "8\r10\r10\r0.5\r0\r0\r0\r25\r0\r0\r0\r"},
                       FileRifiutato{"resolutionZero", "0\r10\r10\r-1\r"},
-                      FileRifiutato{"gridTooLarge", "8\r100001\r10\r-1\r"}),
+                      FileRifiutato{"gridTooLarge", "8\r100001\r10\r-1\r"},
+                      FileRifiutato{"fifo", nullptr, "fifo"}, FileRifiutato{"device", nullptr, "device"},
+                      FileRifiutato{"folder", nullptr, "folder"}, FileRifiutato{"oversize", nullptr, "oversize"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Create3d, CancelledOpenChangesNothing)
@@ -356,6 +367,27 @@ TEST_F(Create3d, SaveThatCannotWriteBeepsAndLeavesTheFileAlone)
     EXPECT_EQ(QDir(dir.percorso("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"occupied"});
 }
 
+// A write that fails after the file was opened (a file-size limit, as a
+// full disk): the old text stays, nothing is left beside it, and the beep.
+TEST_F(Create3d, SaveThatFailsWhileWritingKeepsTheOldText)
+{
+    Cartella dir;
+    const QByteArray vecchio = "old text\n";
+    const QString target = dir.scrivi("testogdl.txt", vecchio);
+    storeProfile(2);
+    esportazione::profopath = 1;
+    testsupport::DialogScript dialogs;
+    dialogs.saveAnswers = {target, target};
+    fin_3d& w = shown();
+    for (const long long limit : {0LL, 40LL}) {
+        testsupport::FileSizeLimit limite(limit);
+        w.PushButton2->click();
+    }
+    EXPECT_EQ(platform::beepCount(), 2);
+    EXPECT_EQ(Cartella::leggi(target), vecchio);
+    EXPECT_EQ(testsupport::fileNames(dir.percorso("")), QStringList{"testogdl.txt"});
+}
+
 TEST_F(Create3d, CopyPutsTheSameTextOnTheClipboardEachTime)
 {
     storeProfile(1);
@@ -421,3 +453,86 @@ TEST_F(Create3d, GeneratorWritesTheChosenSolid)
     esportazione::creazione();
     EXPECT_TRUE(esportazione::esportastringa.empty());
 }
+
+// --- A text that would hold a number that overflowed (huge scales) is
+// neither copied nor saved: the number would be written as 0. A large scale
+// whose numbers all stay finite is written as usual.
+
+namespace {
+
+struct Scala {
+    const char* name;
+    int solid;
+    double slot;       // the profile's scale as a document brings it, or
+    const char* typed; // as the user types it into the multiplier field
+    bool refused;
+    // Straight lines only, a million kilometres long, the path scaled
+    // too: the coordinates themselves overflow, no curve's sizes.
+    bool linee = false;
+};
+
+void PrintTo(const Scala& c, std::ostream* os) { *os << c.name; }
+
+} // namespace
+
+class HugeScale : public Create3dWithParam<Scala> {};
+
+TEST_P(HugeScale, RefusesATextWithANumberThatOverflowed)
+{
+    const Scala& c = GetParam();
+    Cartella dir;
+    const QString target = dir.scrivi("testogdl.txt", "old text\n");
+    // A quarter circle and a half circle: their radii square the scaled
+    // coordinates.
+    setChain(esportazione::sagoma, esportazione::sago_q, {ElementRow{ovolo, 0, 0, 50, 50, 0, 0},
+                                                          ElementRow{toro, 50, 50, 0, 100, 0, 0}});
+    storePath(2);
+    if (c.linee) {
+        setChain(esportazione::sagoma, esportazione::sago_q, {ElementRow{listello, 0, 0, 1e12, 0, 0, 0}});
+        setChain(esportazione::percorso, esportazione::perc_q, {ElementRow{listello, 0, 0, 0, 1e12, 0, 0}});
+        daticreatred[4] = c.slot;
+        daticreatred[5] = c.slot * 100;
+    }
+    esportazione::profopath = c.solid;
+    daticreatred[2] = c.slot;
+    daticreatred[3] = c.slot * 100;
+    testsupport::DialogScript dialogs;
+    dialogs.saveAnswers = {target};
+    fin_3d& w = shown();
+    if (c.typed)
+        type(w.efdati3d(0), QString::fromLatin1(c.typed));
+    platform::setClipboardText("before");
+
+    QTest::mouseClick(w.PushButton3, Qt::LeftButton);
+    QTest::mouseClick(w.PushButton2, Qt::LeftButton);
+
+    if (c.refused) {
+        EXPECT_EQ(platform::beepCount(), 2);
+        EXPECT_EQ(platform::clipboardText(), "before");
+        EXPECT_EQ(Cartella::leggi(target), "old text\n");
+    } else {
+        EXPECT_EQ(platform::beepCount(), 0);
+        // (Compared whole: the texts are too long to show.)
+        EXPECT_TRUE(platform::clipboardText() == QString::fromStdString(esportazione::esportastringa));
+        EXPECT_TRUE(Cartella::leggi(target) == QByteArray::fromStdString(esportazione::esportastringa) + '\n');
+    }
+    EXPECT_EQ(testsupport::fileNames(dir.percorso("")), QStringList{"testogdl.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Create3d, HugeScale,
+    ::testing::Values(Scala{"RevolveDocumentScale", 1, 1e300, nullptr, true},
+                      Scala{"TubeDocumentScale", 0, 1e300, nullptr, true},
+                      Scala{"RevolveTyped301Digits", 1, 1, "1" "00000000000000000000000000000000000000000000000000"
+                                                             "00000000000000000000000000000000000000000000000000"
+                                                             "00000000000000000000000000000000000000000000000000"
+                                                             "00000000000000000000000000000000000000000000000000"
+                                                             "00000000000000000000000000000000000000000000000000"
+                                                             "00000000000000000000000000000000000000000000000000",
+                            true},
+                      Scala{"TubeOfLongLines", 0, 1e300, nullptr, true, true},
+                      Scala{"RevolveOfLongLines", 1, 1e300, nullptr, true, true},
+                      Scala{"RevolveLargeButFinite", 1, 1e100, nullptr, false},
+                      Scala{"TubeOfLongLinesLargeButFinite", 0, 1e100, nullptr, false, true},
+                      Scala{"TubeLargeButFinite", 0, 1e100, nullptr, false}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -4,8 +4,15 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "platform/line_reader.h"
+
+#include <QFile>
+
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace testsupport {
 
@@ -69,5 +76,27 @@ QStringList fileNames(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
+
+std::vector<Unreadable> unreadableFiles(const QString& folder, const QByteArray& oversizeStart)
+{
+    const QDir dir(folder);
+    const QString fifo = dir.filePath(QStringLiteral("pipe.mdn"));
+    mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    const QString cartella = dir.filePath(QStringLiteral("folder.mdn"));
+    dir.mkpath(cartella);
+    const QString grande = dir.filePath(QStringLiteral("oversize.mdn"));
+    const int fd = ::open(QFile::encodeName(grande).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd >= 0) {
+        if (write(fd, oversizeStart.constData(), static_cast<size_t>(oversizeStart.size())) != oversizeStart.size()
+            || ftruncate(fd, platform::kMaxReadBytes + 1) != 0)
+            ::unlink(QFile::encodeName(grande).constData());
+        ::close(fd);
+    }
+    return {{"fifo", fifo}, {"device", QStringLiteral("/dev/zero")}, {"folder", cartella}, {"oversize", grande}};
+}
+
+Watchdog::Watchdog(unsigned seconds) { alarm(seconds); }
+
+Watchdog::~Watchdog() { alarm(0); }
 
 } // namespace testsupport

@@ -53,6 +53,25 @@ private:
 // The names of the files in a folder, to see that nothing was left behind.
 QStringList fileNames(const QString& folder);
 
+// Paths the program must refuse to read, made in folder: a pipe with no
+// writer (a plain open waits for one), a device that never ends, a folder,
+// and a file one byte over the largest file the program reads, which starts
+// with `oversizeStart` (a good document, say, that would open if it were
+// read) and is sparse after it, taking no disk space.
+struct Unreadable {
+    const char* kind;
+    QString path;
+};
+std::vector<Unreadable> unreadableFiles(const QString& folder, const QByteArray& oversizeStart = {});
+
+// Ends the test program when the test blocks for longer than `seconds`, so
+// that a read waiting forever fails the test at once.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned seconds = 20);
+    ~Watchdog();
+};
+
 } // namespace testsupport
 
 #include <ostream>
