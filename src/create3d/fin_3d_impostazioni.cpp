@@ -2,11 +2,13 @@
 // the number fields, each keeping its slot of esportazione::daticreatred.
 #include "create3d/fin_3d.h"
 
+#include "app/globali.h"
 #include "create3d/filtro_numero.h"
 #include "gdl/esportazione.h"
 #include "platform/conversions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 using esportazione::daticreatred;
@@ -17,6 +19,23 @@ using platform::Val;
 namespace {
 
 void filtra(platform::EditField* field) { field->setText(filtroNumero(field->text())); }
+
+// The settings are part of the document: a handler that changed any slot
+// marks the document modified as it ends.
+class SegnaSeCambiano {
+public:
+    SegnaSeCambiano() { std::copy(std::begin(daticreatred), std::end(daticreatred), m_prima.begin()); }
+    ~SegnaSeCambiano()
+    {
+        if (!std::equal(m_prima.begin(), m_prima.end(), std::begin(daticreatred)))
+            Globali::setModificato(true);
+    }
+    SegnaSeCambiano(const SegnaSeCambiano&) = delete;
+    SegnaSeCambiano& operator=(const SegnaSeCambiano&) = delete;
+
+private:
+    std::array<double, esportazione::kDatiCount> m_prima{};
+};
 
 } // namespace
 
@@ -29,6 +48,7 @@ void fin_3d::bot_exp_Action(int index)
 
 void fin_3d::slcrea3d_ValueChanged(int)
 {
+    const SegnaSeCambiano segna;
     daticreatred[0] = slcrea3d(0)->value();
     daticreatred[1] = slcrea3d(1)->value();
     daticreatred[10] = slcrea3d(2)->value();
@@ -40,6 +60,7 @@ void fin_3d::slcrea3d_ValueChanged(int)
 
 void fin_3d::CheckB_Action(int index)
 {
+    const SegnaSeCambiano segna;
     daticreatred[index + 6] = CheckB(index)->value() ? 2.0 : 1.0;
 }
 
@@ -47,6 +68,7 @@ void fin_3d::CheckB_Action(int index)
 // value; a percent member gives its multiplier partner a hundredth of it.
 void fin_3d::efdati3d_LostFocus(int index)
 {
+    const SegnaSeCambiano segna;
     platform::EditField* field = efdati3d(index);
     filtra(field);
     const int parita = index - 2 * CInt(index / 2.0);
@@ -76,6 +98,7 @@ void fin_3d::contr_scala()
 
 void fin_3d::efdatialfa3d_LostFocus(int index)
 {
+    const SegnaSeCambiano segna;
     filtra(efdatialfa3d(index));
     contr_angoli();
 }
@@ -99,6 +122,7 @@ void fin_3d::contr_angoli()
 
 void fin_3d::efdelta3d_LostFocus(int index)
 {
+    const SegnaSeCambiano segna;
     platform::EditField* field = efdelta3d(index);
     filtra(field);
     const double value = Val(field->text());

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/documento.h"
 #include "app/filetypes.h"
+#include "app/globali.h"
 #include "editor/fin_forme.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
@@ -82,6 +83,29 @@ Conservata percorso()
     return {esportazione::percorso, esportazione::perc_q, esportazione::perc_grx, esportazione::perc_gry, 1, true};
 }
 
+// A chain of the document with its grid (and, for a stored one, its arc
+// resolution), to tell whether a command changed it: the document is then
+// marked modified.
+struct Impronta {
+    std::vector<ElementRow> righe;
+    int grx, gry;
+    double risoluzione;
+    bool operator==(const Impronta&) const = default;
+};
+
+Impronta improntaDi(const Conservata& c)
+{
+    return {righeDi(c.righe, c.conta), c.grx, c.gry, esportazione::daticreatred[c.slotRisoluzione]};
+}
+
+Impronta improntaEditor() { return {righeDi(Forme::polilinea, Forme::poli_q), Geometria::grx, Geometria::gry, 0.0}; }
+
+void segnaSeCambiata(const Impronta& prima, const Impronta& dopo)
+{
+    if (!(prima == dopo))
+        Globali::setModificato(true);
+}
+
 // Replaces the stored chain by the drawing section of a document the user
 // picks. False when nothing was opened (cancelled or refused).
 bool apri(const Conservata& c)
@@ -90,20 +114,24 @@ bool apri(const Conservata& c)
     const std::optional<documento::Drawing> drawing = leggiSezioneDisegno(risoluzione);
     if (!drawing)
         return false;
+    const Impronta prima = improntaDi(c);
     esportazione::daticreatred[c.slotRisoluzione] = risoluzione;
     c.grx = drawing->chain.grx;
     c.gry = drawing->chain.gry;
     riempi(c.righe, c.conta, drawing->chain.rows, c.conAltezze);
+    segnaSeCambiata(prima, improntaDi(c));
     return true;
 }
 
 // The stored chain becomes the editor's chain, with its grid.
 void inEditor(const Conservata& c)
 {
+    const Impronta prima = improntaEditor();
     riempi(Forme::polilinea, Forme::poli_q, righeDi(c.righe, c.conta), c.conAltezze);
     Forme::poli_d = 0;
     Geometria::grx = c.grx;
     Geometria::gry = c.gry;
+    segnaSeCambiata(prima, improntaEditor());
 
     // Edit mode holds only while the chain has elements; poli_d 0 is then a
     // valid selection, and an empty chain leaves edit mode quietly.

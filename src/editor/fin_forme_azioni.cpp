@@ -41,7 +41,8 @@ void fin_forme::bot_forma_Action(int index)
 {
     if (index < 0 || index > 5)
         return;
-    Forme::sceltaforma(index);
+    if (!Forme::sceltaforma(index))
+        return;
     // The current element again, in its new kind, as the live preview.
     Geometria::disegna_cosa(Forme::forma);
 }
@@ -50,20 +51,31 @@ void fin_forme::cattura(bool profilo)
 {
     using namespace esportazione;
     ElementTable& tavola = profilo ? sagoma : percorso;
+    int& conta = profilo ? sago_q : perc_q;
+    double& risoluzione = daticreatred[profilo ? 0 : 1];
+    int& grx = profilo ? sago_grx : perc_grx;
+    int& gry = profilo ? sago_gry : perc_gry;
     const int q = std::clamp(Forme::poli_q, 0, Forme::polilinea.rowCount());
-    (profilo ? sago_q : perc_q) = q;
-    daticreatred[profilo ? 0 : 1] = static_cast<double>(Forme::risoluzione);
+    // The stored chain is part of the document: a capture that changes it
+    // marks the document modified.
+    bool cambiato = q != conta || risoluzione != static_cast<double>(Forme::risoluzione) || grx != Geometria::grx
+        || gry != Geometria::gry;
+    conta = q;
+    risoluzione = static_cast<double>(Forme::risoluzione);
     tavola.redim(q);
     for (int i = 0; i < q; ++i) {
         ElementRow riga = Forme::polilinea.row(i);
         // A profile lies flat; a path keeps its heights.
         if (profilo)
             riga[kZ0] = riga[kDZ] = 0.0;
+        cambiato = cambiato || tavola.row(i) != riga;
         tavola.row(i) = riga;
         platform::yieldToEventLoop();
     }
-    (profilo ? sago_grx : perc_grx) = Geometria::grx;
-    (profilo ? sago_gry : perc_gry) = Geometria::gry;
+    grx = Geometria::grx;
+    gry = Geometria::gry;
+    if (cambiato)
+        Globali::setModificato(true);
     fin_3d::instance().mostra();
 }
 

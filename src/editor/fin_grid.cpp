@@ -96,6 +96,9 @@ void fin_grid::PushButton1_Action()
     // whether OK is clicked or Return is pressed.
     efgrx->Event_LostFocus();
     efgry->Event_LostFocus();
+    // The document holds the spacings (not the two switches).
+    const int primaX = grx;
+    const int primaY = gry;
     grx = passo(efgrx->text());
     gry = passo(efgry->text());
     gridon = chk_gr_onoff->value();
@@ -105,6 +108,8 @@ void fin_grid::PushButton1_Action()
         grx = gry = 0;
         gridon = gridvis = false;
     }
+    if (grx != primaX || gry != primaY)
+        Globali::setModificato(true);
     disegna_griglia();
     Close();
 }

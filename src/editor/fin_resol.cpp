@@ -51,16 +51,29 @@ void fin_resol::Event_Open()
     StaticText1->setText(platform::Str(Forme::risoluzione));
 }
 
+namespace {
+
+// The document holds the arc resolution: a new one marks it modified.
+void poniRisoluzione(int valore)
+{
+    if (valore == Forme::risoluzione)
+        return;
+    Forme::risoluzione = valore;
+    Globali::setModificato(true);
+}
+
+} // namespace
+
 void fin_resol::slideresol_ValueChanged()
 {
     // Taken at once; the drawing follows from its next redraw on.
-    Forme::risoluzione = slideresol->value();
+    poniRisoluzione(slideresol->value());
     StaticText1->setText(platform::Str(Forme::risoluzione));
 }
 
 void fin_resol::PushButton1_Action()
 {
-    Forme::risoluzione = slideresol->value();
+    poniRisoluzione(slideresol->value());
     Geometria::disegna_griglia();
     Close();
 }

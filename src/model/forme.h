@@ -33,8 +33,10 @@ void carica_nomi();
 
 // Chooses palette tool t (0..5): moves the highlight, toggles the variant
 // when t is already the tool, sets the tool and kind, retypes the selected
-// element in edit mode and writes the numeric editor's two labels.
-void sceltaforma(int t);
+// element in edit mode (marking the document modified) and writes the
+// numeric editor's two labels. A retype the add would refuse for the
+// element's extent beeps and changes nothing; false then.
+bool sceltaforma(int t);
 // Toggles the tools' second variant and colours the highlight by it.
 void invertiforma();
 // A drawing starts afresh: the current element at the origin with no extent,

@@ -3,6 +3,8 @@
 #include "app/globali.h"
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
+#include "model/geometria.h"
+#include "platform/beep.h"
 #include "platform/conversions.h"
 
 namespace Forme {
@@ -60,9 +62,24 @@ QString etichetta_tipo()
 
 void aggiorna_etichetta() { fin_edita::instance().txtforma->setText(etichetta()); }
 
-void sceltaforma(int t)
+bool sceltaforma(int t)
 {
     fin_forme& palette = fin_forme::instance();
+    // In edit mode the selected element takes the new kind. A kind the add
+    // would refuse for its extent (an elliptical curve without an x or a y
+    // extent draws nothing) is refused here too: the beep, and the choice
+    // changes nothing, not even the variant or the highlight.
+    const bool variante = t == qualetool ? !inversioneforma : inversioneforma;
+    const int nuova = variante ? t + 6 : t;
+    const bool ritipo = palette.bot_sel->value() && poli_d >= 0 && poli_d < poli_q && polilinea.hasRow(poli_d);
+    if (ritipo) {
+        const ElementRow& riga = polilinea.row(poli_d);
+        if (Geometria::estensione_rifiutata(t, nuova, riga[kDX], riga[kDY], riga[kDZ])) {
+            platform::Beep();
+            return false;
+        }
+    }
+
     platform::RectangleShape* r = palette.rec_sel;
     // The row comes from truncating t / 2.0: a rounding conversion would put
     // tools 1, 3 and 5 one row down.
@@ -76,12 +93,16 @@ void sceltaforma(int t)
     qualetool = t;
     forma = inversioneforma ? t + 6 : t;
 
-    if (palette.bot_sel->value() && polilinea.hasRow(poli_d))
+    // A retype changes the document.
+    if (ritipo && polilinea(poli_d, kKind) != static_cast<double>(forma)) {
         polilinea(poli_d, kKind) = static_cast<double>(forma);
+        Globali::setModificato(true);
+    }
 
     fin_edita& editor = fin_edita::instance();
     editor.txtforma->setText(etichetta());
     editor.txttipo->setText(etichetta_tipo());
+    return true;
 }
 
 void invertiforma()

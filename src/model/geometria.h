@@ -77,5 +77,9 @@ std::vector<int> linee_griglia(double origine, double lato, double passo);
 void elemento_aggiungi();
 void elemento_elimina();
 void elemento_modifica();
+// True when the add refuses an element of palette tool `tool` and kind
+// `kind` with this extent: one that does not move at all, a curve with no
+// extent in x and y, or an elliptical curve without an x or a y extent.
+bool estensione_rifiutata(int tool, int kind, double dx, double dy, double dz);
 
 } // namespace Geometria

@@ -17,20 +17,6 @@ using namespace Forme;
 
 namespace {
 
-bool rifiutato()
-{
-    // Any tool but the line needs a planar extent; nothing at all may have
-    // no extent; an elliptical curve needs both semi-axes.
-    const bool piatto = dx == 0.0 && dy == 0.0;
-    if (piatto && qualetool != 0)
-        return true;
-    if (piatto && dz == 0.0)
-        return true;
-    if (qualetool > 1 && forma > 7 && (dx == 0.0 || dy == 0.0))
-        return true;
-    return false;
-}
-
 ElementRow elemento_corrente()
 {
     return ElementRow{static_cast<double>(forma), xprec, yprec, dx, dy, zprec, dz};
@@ -57,9 +43,23 @@ void fine_modifica()
 
 } // namespace
 
+bool estensione_rifiutata(int tool, int kind, double dx, double dy, double dz)
+{
+    // Any tool but the line needs a planar extent; nothing at all may have
+    // no extent; an elliptical curve needs both semi-axes.
+    const bool piatto = dx == 0.0 && dy == 0.0;
+    if (piatto && tool != 0)
+        return true;
+    if (piatto && dz == 0.0)
+        return true;
+    if (tool > 1 && kind > 7 && (dx == 0.0 || dy == 0.0))
+        return true;
+    return false;
+}
+
 void elemento_aggiungi()
 {
-    if (rifiutato()) {
+    if (estensione_rifiutata(qualetool, forma, dx, dy, dz)) {
         platform::Beep();
         return;
     }

@@ -102,10 +102,11 @@ TEST_P(CaptureFromThePalette, StoresTheChainAndStartsAVisit)
     // Profile and path are both stored: an extrusion can be written.
     EXPECT_TRUE(w.PushButton2->isEnabled());
 
-    // The drawing, its insertion point and the document are left alone.
+    // The drawing and its insertion point are left alone; the stored chain
+    // is part of the document, which is now modified.
     EXPECT_EQ(rows(Forme::polilinea, Forme::poli_q), drawn);
     EXPECT_EQ(Forme::poli_d, 3);
-    EXPECT_FALSE(Globali::filemodificato);
+    EXPECT_TRUE(Globali::filemodificato);
     EXPECT_EQ(Globali::fileattuale, "/somewhere/doc.mdn");
 
     press(w.PushButton1);

@@ -57,7 +57,7 @@ TEST_F(Palette, ChoosingAToolTwiceTakesItsSecondVariant)
     EXPECT_EQ(edita().txtforma->text(), "0 Torus");
 }
 
-TEST_F(Palette, InEditModeAToolRetypesTheSelectedElementWithoutMarkingTheDocument)
+TEST_F(Palette, InEditModeAToolRetypesTheSelectedElementAndMarksTheDocument)
 {
     catena({{0, 0, 0, 20, 0, 0, 0}, {2, 20, 0, 20, 20, 0, 0}});
     modoModifica(1);
@@ -69,11 +69,58 @@ TEST_F(Palette, InEditModeAToolRetypesTheSelectedElementWithoutMarkingTheDocumen
     EXPECT_EQ(Forme::polilinea(1, kKind), 4.0);
     EXPECT_EQ(Forme::polilinea(0, kKind), 0.0);
     EXPECT_DOUBLE_EQ(Forme::polilinea(1, kDX), 20);
-    EXPECT_FALSE(Globali::filemodificato);
+    EXPECT_TRUE(Globali::filemodificato);
     // The backdrop keeps the old kind until its next rebuild; the preview
     // shows the new one.
     EXPECT_EQ(Geometria::griglia, backdrop);
     EXPECT_EQ(segmentiVivi().size(), 16u);
+}
+
+// A retype that the add would refuse for the selected element's extent: an
+// elliptical kind without an x or a y extent, a curve without either. The
+// beep, and the choice changes nothing: the row, the tool, its variant, the
+// highlight and the mark stay.
+TEST_F(Palette, InEditModeARetypeTheAddWouldRefuseBeepsAndChangesNothing)
+{
+    struct Caso {
+        ElementRow riga;
+        std::vector<int> prima; // tools chosen before, all accepted
+        int rifiutato;          // the tool whose choice is refused
+    };
+    const Caso casi[] = {
+        {{2, 0, 0, 30, 0, 0, 0}, {2}, 2},    // to the quarter ellipse, no y extent
+        {{4, 0, 0, 0, 25, 0, 0}, {4}, 4},    // to the double ellipse, no x extent
+        {{0, 0, 0, 0, 0, 0, 10}, {0}, 1},    // a rise alone cannot be a half circle
+        {{6, 0, 0, 0, 0, 0, 10}, {0, 0}, 3}, // nor a quarter circle
+    };
+    for (const Caso& c : casi) {
+        catena({{0, 0, 0, 20, 20, 0, 0}, c.riga});
+        Forme::ricomincia();
+        modoModifica(1);
+        principale().aggiorna_puntini();
+        for (int t : c.prima)
+            premi(palette().bot_forma(t));
+        Globali::setModificato(false);
+        platform::resetBeepCount();
+        const ElementRow riga = Forme::polilinea.row(1);
+        const int tool = Forme::qualetool, forma = Forme::forma;
+        const bool variante = Forme::inversioneforma;
+        const QPoint cella = palette().rec_sel->pos();
+        const QColor colore = palette().rec_sel->FillColor;
+        const QString tipo = edita().txttipo->text();
+
+        premi(palette().bot_forma(c.rifiutato));
+
+        EXPECT_EQ(platform::beepCount(), 1) << "tool " << c.rifiutato;
+        EXPECT_EQ(Forme::polilinea.row(1), riga);
+        EXPECT_EQ(Forme::qualetool, tool);
+        EXPECT_EQ(Forme::forma, forma);
+        EXPECT_EQ(Forme::inversioneforma, variante);
+        EXPECT_EQ(palette().rec_sel->pos(), cella);
+        EXPECT_EQ(palette().rec_sel->FillColor, colore);
+        EXPECT_EQ(edita().txttipo->text(), tipo);
+        EXPECT_FALSE(Globali::filemodificato);
+    }
 }
 
 // A chain of five elements, each 10 right and 5 up from the one before.
@@ -335,10 +382,11 @@ TEST_F(Palette, CapturesFlattenTheProfileAndKeepThePathsHeights)
     EXPECT_EQ(esportazione::percorso.row(1), Forme::polilinea.row(1));
     EXPECT_EQ(esportazione::percorso(0, kDZ), 5.0);
 
-    // The drawing and its modified mark stay as they were.
+    // The drawing stays as it was; the stored chains are part of the
+    // document, which is now modified.
     EXPECT_EQ(Forme::poli_q, 2);
     EXPECT_EQ(Forme::polilinea(1, kZ0), 5.0);
-    EXPECT_FALSE(Globali::filemodificato);
+    EXPECT_TRUE(Globali::filemodificato);
 }
 
 TEST_F(Palette, CapturingAnEmptyChainStoresNothingAndStillOpensCreate3D)
