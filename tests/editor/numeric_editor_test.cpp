@@ -1,8 +1,11 @@
 // The numeric editor: typed deltas, the typed end point, navigation and
 // "ok", and the integer fields' filter.
 #include "editor/EditFieldIntero.h"
+#include "platform/beep.h"
 #include "support/test_support.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -42,12 +45,59 @@ TEST(IntegerField, FiltersItsTextWhenItLosesTheFocus)
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setText("-1.2x5"); // as the program may write it
     field->setFocus();
-    QTest::keyClicks(field, "-1.2x5");
-    EXPECT_EQ(field->text(), "-1.2x5");
     other->setFocus();
     EXPECT_EQ(field->text(), "-125");
     EXPECT_EQ(other->text(), "");
+}
+
+// What the filter would drop is refused as it is typed or pasted, with the
+// beep, so that a typed text keeps its value when the field is left.
+TEST(IntegerField, RefusesTheCharactersItsFilterWouldDrop)
+{
+    QWidget window;
+    auto* field = new EditFieldIntero(&window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    struct Caso {
+        const char* testo;
+        int caret;
+        const char* digitato;
+        const char* mostrato;
+        int beep;
+    };
+    const Caso casi[] = {
+        {"", 0, "-1.2x5", "-125", 2}, {"", 0, "+4", "4", 1},     {"", 0, "5-3", "53", 1},
+        {"12", 0, "-", "-12", 0},     {"-12", 0, "-", "-12", 1}, {"-12", 0, "3", "-12", 1}, // "3-12" drops the minus
+        {"", 0, "1e5 ", "15", 2},     {"007", 3, "1", "0071", 0},
+    };
+    for (const Caso& c : casi) {
+        field->setText(QString::fromLatin1(c.testo));
+        field->setFocus();
+        field->setCursorPosition(c.caret);
+        platform::resetBeepCount();
+        QTest::keyClicks(field, QString::fromLatin1(c.digitato));
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.mostrato)) << c.digitato;
+        EXPECT_EQ(platform::beepCount(), c.beep) << c.digitato;
+    }
+    // A paste is taken whole or refused whole; editing keys pass.
+    QApplication::clipboard()->setText(QStringLiteral("1.5"));
+    field->setText("7");
+    field->setFocus();
+    field->end(false);
+    platform::resetBeepCount();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "7");
+    EXPECT_EQ(platform::beepCount(), 1);
+    QApplication::clipboard()->setText(QStringLiteral("25"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "725");
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(platform::beepCount(), 1);
 }
 
 } // namespace
@@ -179,6 +229,51 @@ TEST_F(NumericEditor, OkInEditModeModifiesTheSelectedElement)
     EXPECT_DOUBLE_EQ(Forme::polilinea(2, kX0), 25);
     EXPECT_TRUE(Globali::filemodificato);
     EXPECT_EQ(edita().efxdelta->text(), "15");
+}
+
+// The delta and the field agree at every moment. A point typed into ΔX is
+// refused at once, so "1.5" gives 15 in the field and in the element, and
+// leaving the field changes neither; a text the program wrote with a
+// fraction, which the filter rewrites when the field is left, gives the
+// element the rewritten value.
+TEST_F(NumericEditor, TheDeltaIsWhatTheFieldShowsAfterEveryKeyOkAndLeaving)
+{
+    EditFieldIntero* campo = edita().efxdelta;
+    auto concorda = [campo](const char* quando) {
+        EXPECT_DOUBLE_EQ(Forme::dx, platform::Val(campo->text())) << quando;
+    };
+    // The focus leaves the field, as when the user goes to another control.
+    auto lascia = [campo] {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(campo, &out);
+    };
+    prepara(campo, "", -1);
+    for (QChar c : QStringLiteral("1.5")) {
+        QTest::keyClicks(campo, QString(c));
+        concorda("typing");
+    }
+    EXPECT_EQ(campo->text(), "15");
+    EXPECT_EQ(platform::beepCount(), 1);
+    premi(edita().bot_scorri(4));
+    ASSERT_EQ(Forme::poli_q, 1);
+    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDX), 15);
+    lascia();
+    EXPECT_EQ(campo->text(), "15");
+    concorda("after leaving");
+
+    // The selected element's delta as a drawing at a zoom gives it.
+    catena({{0, 0, 0, 12.5, 0, 0, 0}});
+    modoModifica(0);
+    principale().aggiorna_puntini();
+    EXPECT_EQ(campo->text(), "12.5");
+    concorda("shown");
+    lascia();
+    EXPECT_EQ(campo->text(), "125");
+    concorda("rewritten by the filter");
+    // The row changes only with "ok", to what the field shows.
+    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDX), 12.5);
+    premi(edita().bot_scorri(4));
+    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDX), 125);
 }
 
 struct StepCase {
