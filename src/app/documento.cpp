@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <new>
 #include <string>
 
 namespace documento {
@@ -235,32 +236,44 @@ bool writeDocument(const QString& path, const DocumentView& document)
     return out.fine() && file.commit();
 }
 
+namespace {
+
+// A document too large for the memory there is is refused like any other
+// that cannot be read.
+template <class T> std::optional<T> leggi(platform::LineReader* lines, std::optional<T> (Reader::*parte)())
+{
+    if (!lines)
+        return std::nullopt;
+    try {
+        Reader reader(*lines);
+        return (reader.*parte)();
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 std::optional<Document> parseDocument(const QByteArray& bytes)
 {
     platform::LineReader lines(bytes);
-    return Reader(lines).document();
+    return leggi(&lines, &Reader::document);
 }
 
 std::optional<Drawing> parseDrawingSection(const QByteArray& bytes)
 {
     platform::LineReader lines(bytes);
-    return Reader(lines).drawing();
+    return leggi(&lines, &Reader::drawing);
 }
 
 std::optional<Document> readDocument(const QString& path)
 {
-    const std::unique_ptr<platform::LineReader> lines = platform::LineReader::open(path);
-    if (!lines)
-        return std::nullopt;
-    return Reader(*lines).document();
+    return leggi(platform::LineReader::open(path).get(), &Reader::document);
 }
 
 std::optional<Drawing> readDrawingSection(const QString& path)
 {
-    const std::unique_ptr<platform::LineReader> lines = platform::LineReader::open(path);
-    if (!lines)
-        return std::nullopt;
-    return Reader(*lines).drawing();
+    return leggi(platform::LineReader::open(path).get(), &Reader::drawing);
 }
 
 } // namespace documento
