@@ -171,6 +171,7 @@ void fin_3d::ritorna()
     }
     palette.zooma(3);
     Geometria::disegna_griglia();
+    fin_principale::instance().mostra_corrente();
 
     fin_edita::instance().show();
     palette.show();
