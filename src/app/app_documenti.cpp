@@ -4,6 +4,7 @@
 #include "app/filetypes.h"
 #include "app/globali.h"
 #include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
 #include "platform/beep.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -125,6 +126,7 @@ bool apri_file(const QString& path)
     setModificato(false);
     // Fits the view to the drawing and rebuilds the backdrop.
     fin_forme::instance().zooma(3);
+    fin_principale::instance().mostra_corrente();
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "app/globali.h"
 
 #include "editor/fin_forme.h"
+#include "editor/fin_principale.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -54,6 +55,7 @@ void azzeratutto()
     platform::requestMenuEnable();
 
     Geometria::disegna_griglia();
+    fin_principale::instance().mostra_corrente();
 
     int slot = kPrimoSlot;
     for (double v : kDefaults3d)

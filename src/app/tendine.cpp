@@ -52,12 +52,22 @@ void editFocused(EditCommand command)
     }
 }
 
-// A separator keeps its item text "-", but shows as a plain line: the style
-// is handed the separator without its text, which it would otherwise write
-// beside the line.
-class PlainSeparators : public QProxyStyle {
+// The bar's and the menus' look. A separator keeps its item text "-", but
+// shows as a plain line: the style is handed the separator without its
+// text, which it would otherwise write beside the line. And Alt pressed and
+// released alone does not take the keyboard focus into the bar: a modifier
+// key alone moves no focus (Alt with a menu's access letter still opens it).
+class MenuStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
@@ -156,10 +166,11 @@ Tendine::Tendine()
     connect(paste, &QAction::triggered, this, [] { editFocused(EditCommand::Paste); });
     connect(clear, &QAction::triggered, this, [] { editFocused(EditCommand::Clear); });
 
-    auto* plain = new PlainSeparators();
-    plain->setParent(this);
-    file->setStyle(plain);
-    edit->setStyle(plain);
+    auto* style = new MenuStyle();
+    style->setParent(this);
+    setStyle(style);
+    file->setStyle(style);
+    edit->setStyle(style);
 
     // The platform looks at the items again before it shows a menu.
     connect(file, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });

@@ -133,8 +133,7 @@ private:
         double zmfct = 1.0;
     };
     Vista m_vistaEditor;
-    // Activations the window system delivered, and whether the one a show
-    // brings is still to come after mostra already ran it.
-    int m_attivazioni = 0;
+    // Set from a show until the activation it brings: that activation is the
+    // show's own, and the show has already run its steps.
     bool m_attivazioneAttesa = false;
 };

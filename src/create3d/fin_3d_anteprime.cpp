@@ -120,8 +120,11 @@ void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, boo
                          + QStringLiteral(" mm."));
     }
 
-    Geometria::griglia = std::make_shared<platform::Picture>(kLarghezza, kAltezza);
-    platform::Graphics& g = Geometria::griglia->graphics();
+    // The preview keeps its own picture: it draws its marks into it and
+    // hands it to its image well, whatever Geometria::griglia holds by then.
+    const platform::PicturePtr picture = std::make_shared<platform::Picture>(kLarghezza, kAltezza);
+    Geometria::griglia = picture;
+    platform::Graphics& g = picture->graphics();
     g.PenHeight = 1;
     g.PenWidth = 1;
     Geometria::gri_aggiungipict = true;
@@ -152,5 +155,5 @@ void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, boo
     }
 
     Geometria::gri_aggiungipict = false;
-    pozzo->setImage(Geometria::griglia->image());
+    pozzo->setImage(picture->image());
 }

@@ -17,6 +17,10 @@
 #include "platform/system.h"
 #include "platform/yield.h"
 
+#include <functional>
+#include <new>
+#include <string>
+
 namespace {
 
 // The drawing section of the document the user picks, checked as the
@@ -179,6 +183,25 @@ void fin_3d::bottone_p_e_Action()
 
 void fin_3d::PushButton1_Action() { ritorna(); }
 
+namespace {
+
+// Runs a command that makes the whole GDL text. A text that outgrows the
+// memory there is ends the command, not the program: what was made of it
+// is let go, the progress bar falls back, and the failure beeps. The
+// writers leave the stored chains as they found them.
+void conTesto(fin_3d& w, const std::function<void()>& comando)
+{
+    try {
+        comando();
+    } catch (const std::bad_alloc&) {
+        std::string().swap(esportazione::esportastringa);
+        w.ProgressBar1->setValue(0);
+        platform::Beep();
+    }
+}
+
+} // namespace
+
 // The text goes to a temporary file that then replaces the chosen one, so an
 // existing file is lost only once the new text is safely written. A text
 // that cannot be written beeps, and so does one that would hold a number
@@ -188,25 +211,29 @@ void fin_3d::PushButton2_Action()
     const QString path = platform::showSaveDialog(FileTypes::pText, QStringLiteral("testogdl"));
     if (path.isEmpty())
         return;
-    esportazione::creazione();
-    if (!esportazione::testo_finito()) {
-        platform::Beep();
-        return;
-    }
-    QByteArray bytes = QByteArray::fromStdString(esportazione::esportastringa);
-    bytes += '\n'; // the line end that writing the text as one line adds
-    if (!platform::writeFileAtomically(path, bytes))
-        platform::Beep();
+    conTesto(*this, [&] {
+        esportazione::creazione();
+        if (!esportazione::testo_finito()) {
+            platform::Beep();
+            return;
+        }
+        QByteArray bytes = QByteArray::fromStdString(esportazione::esportastringa);
+        bytes += '\n'; // the line end that writing the text as one line adds
+        if (!platform::writeFileAtomically(path, bytes))
+            platform::Beep();
+    });
 }
 
 // A text that would hold a number that overflowed beeps and leaves the
 // clipboard as it was.
 void fin_3d::PushButton3_Action()
 {
-    esportazione::creazione();
-    if (!esportazione::testo_finito()) {
-        platform::Beep();
-        return;
-    }
-    platform::setClipboardText(QString::fromStdString(esportazione::esportastringa));
+    conTesto(*this, [] {
+        esportazione::creazione();
+        if (!esportazione::testo_finito()) {
+            platform::Beep();
+            return;
+        }
+        platform::setClipboardText(QString::fromStdString(esportazione::esportastringa));
+    });
 }

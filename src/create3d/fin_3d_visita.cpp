@@ -21,23 +21,25 @@ using platform::Str15Digits;
 // The window system may or may not deliver an activation when the window is
 // shown (the offscreen platform does not always, and a window shown while the
 // application is in the background gets none), and where it does, it comes
-// later, from the event loop. The visit starts here all the same; the
-// activation this show still brings is then the same activation and is not
-// run a second time (the previews would otherwise be measured again at the
-// view the first ones left, see disegnasagoma).
+// later, from the event loop, once this command has ended (the yields of the
+// previews keep it back). The visit starts here all the same, and the first
+// activation after the show is the show's own: it is not run a second time,
+// since the previews would otherwise be drawn twice for one show.
 void fin_3d::mostra()
 {
-    const int before = m_attivazioni;
-    showAndActivate();
-    if (m_attivazioni == before) {
-        attivazione();
-        m_attivazioneAttesa = true;
+    // Already shown: brought to the front, the window starts no new visit.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
     }
+    m_attivazioneAttesa = true;
+    showAndActivate();
+    attivazione();
 }
 
 void fin_3d::Event_Activate()
 {
-    ++m_attivazioni;
     if (std::exchange(m_attivazioneAttesa, false))
         return;
     attivazione();
@@ -171,6 +173,7 @@ void fin_3d::ritorna()
     }
     palette.zooma(3);
     Geometria::disegna_griglia();
+    fin_principale::instance().mostra_corrente();
 
     fin_edita::instance().show();
     palette.show();

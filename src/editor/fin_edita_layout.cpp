@@ -110,4 +110,9 @@ void fin_edita::Layout()
     Oval2 = dot(w, "Oval2", 607);
     txtforma = label(w, "txtforma", 6, 3, 96, 14, QStringLiteral("Form"), kMagenta, 1);
     txttipo = label(w, "txttipo", 6, 18, 96, 14, QStringLiteral("Type"), kMagenta, 1);
+
+    // Tab goes through the three delta fields, left to right, before the
+    // buttons: the z field comes right after the y field, although it is
+    // made after the navigation buttons.
+    setTabOrder(efydelta, efzdelta);
 }

@@ -83,6 +83,7 @@ void fin_forme::bot_sel_Action()
         Forme::poli_d = std::min(Forme::poli_d + 1, std::max(Forme::poli_q, 0));
         // The rebuild also puts the current start at the new insertion point.
         Geometria::disegna_griglia();
+        principale.mostra_corrente();
     }
     setButtonIcon(bot_sel, modoModifica() ? QStringLiteral("edita1s") : QStringLiteral("edita1"));
     fin_edita::instance().aggiorna_bottoni();
@@ -117,6 +118,7 @@ void fin_forme::bot_can_Action()
     Globali::setModificato(false);
 
     Geometria::disegna_griglia();
+    fin_principale::instance().mostra_corrente();
     Geometria::calc_zoom = false;
     platform::Beep();
 }

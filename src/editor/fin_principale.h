@@ -21,6 +21,14 @@ public:
     // fills the numeric editor. Does nothing when no element is selected.
     void aggiorna_puntini();
 
+    // Shows what a command that replaced the drawing or the current element
+    // left behind, at once and not at the next pointer move: in edit mode
+    // the selected element; in add mode the markers on the current
+    // element's start and end, and the numeric editor's fields and label
+    // for the current element. Run after the backdrop's rebuild, which has
+    // wiped the rubber band.
+    void mostra_corrente();
+
 protected:
     void Event_Open() override;
     bool Event_CancelClose() override;
@@ -30,4 +38,10 @@ protected:
     void Event_MouseExit() override;
     void Event_MouseMove(int x, int y) override;
     bool Event_MouseDown(int x, int y) override;
+
+private:
+    // The start marker on the current element's start, the end marker on
+    // its end, each raised by its height.
+    void collocaInizio();
+    void collocaMarcatori();
 };

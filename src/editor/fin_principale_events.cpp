@@ -20,6 +20,17 @@ namespace {
 
 bool modoModifica() { return fin_forme::instance().bot_sel->value(); }
 
+// The numeric editor's delta fields and element label for the current
+// element.
+void mostraDelta()
+{
+    fin_edita& editor = fin_edita::instance();
+    editor.efxdelta->setText(platform::Str15Digits(Forme::dx));
+    editor.efydelta->setText(platform::Str15Digits(Forme::dy));
+    editor.efzdelta->setText(platform::Str15Digits(Forme::dz));
+    editor.txtforma->setText(Forme::etichetta());
+}
+
 } // namespace
 
 void fin_principale::Event_Open() { Geometria::gri_aggiungipict = false; }
@@ -61,9 +72,7 @@ void fin_principale::Event_MouseMove(int x, int y)
 {
     using namespace Geometria;
     if (!modoModifica())
-        etichette::collocaMarcatore(prepointer,
-                                    platform::CInt(((origx + Forme::xprec * zmfct) - 2) + Forme::zprec * zmfct),
-                                    platform::CInt(((origy - Forme::yprec * zmfct) - 2) - Forme::zprec * zmfct));
+        collocaInizio();
 
     const puntatore::Posizione p = puntatore::converti(x, y);
     Forme::xgr = p.xgr;
@@ -116,17 +125,34 @@ void fin_principale::aggiorna_puntini()
     const QColor colore = Forme::forma < 6 ? Forme::colore_primo() : Forme::colore_secondo();
     sel->setColors(colore, colore, colore);
 
+    collocaMarcatori();
+    mostraDelta();
+}
+
+void fin_principale::mostra_corrente()
+{
+    if (modoModifica()) {
+        aggiorna_puntini();
+        return;
+    }
+    collocaMarcatori();
+    mostraDelta();
+}
+
+void fin_principale::collocaInizio()
+{
+    using namespace Geometria;
     etichette::collocaMarcatore(prepointer,
                                 platform::CInt(((origx + Forme::xprec * zmfct) - 2) + Forme::zprec * zmfct),
                                 platform::CInt(((origy - Forme::yprec * zmfct) - 2) - Forme::zprec * zmfct));
+}
+
+void fin_principale::collocaMarcatori()
+{
+    using namespace Geometria;
+    collocaInizio();
     const double zFine = (Forme::zprec + Forme::dz) * zmfct;
     etichette::collocaMarcatore(pointer,
                                 platform::CInt(((origx + (Forme::xprec + Forme::dx) * zmfct) - 2) + zFine),
                                 platform::CInt(((origy - (Forme::yprec + Forme::dy) * zmfct) - 2) - zFine));
-
-    fin_edita& editor = fin_edita::instance();
-    editor.efxdelta->setText(platform::Str15Digits(Forme::dx));
-    editor.efydelta->setText(platform::Str15Digits(Forme::dy));
-    editor.efzdelta->setText(platform::Str15Digits(Forme::dz));
-    editor.txtforma->setText(Forme::etichetta());
 }

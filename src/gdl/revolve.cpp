@@ -45,7 +45,9 @@ void s_ruota(int verso) { ruotaCatena(sagoma, scrittura::righe(sagoma, sago_q), 
 
 void s_specchia(int sx, int sy) { specchiaCatena(sagoma, scrittura::righe(sagoma, sago_q), sx, sy); }
 
-void testocrea_revolve_gdl()
+namespace {
+
+void scriviRivoluzione()
 {
     using namespace scrittura;
     const int nsag = righe(sagoma, sago_q);
@@ -91,6 +93,22 @@ void testocrea_revolve_gdl()
 
     chiudiTesto(testa(static_cast<std::size_t>(n)));
     finestra::progresso(0, false);
+}
+
+} // namespace
+
+void testocrea_revolve_gdl()
+{
+    // The writer turns and mirrors the stored profile while it writes and
+    // turns it back at the end. A writer that fails on the way (the text
+    // outgrew the memory there is) gives back the rows as they were before.
+    ElementTable prima = sagoma;
+    try {
+        scriviRivoluzione();
+    } catch (...) {
+        sagoma = std::move(prima);
+        throw;
+    }
 }
 
 } // namespace esportazione

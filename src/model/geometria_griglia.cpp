@@ -127,6 +127,9 @@ void disegna_catena()
 
 void disegna_griglia()
 {
+    // What was drawn live belongs to the drawing being replaced: the
+    // rebuild wipes it, so an empty chain leaves no rubber band behind.
+    fin_principale::instance().Refresh();
     griglia = std::make_shared<platform::Picture>(Globali::larghezzaDisegno(), Globali::altezzaDisegno());
     platform::Graphics& g = griglia->graphics();
     disegna_linee(g);

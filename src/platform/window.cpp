@@ -247,11 +247,46 @@ void Window::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange) {
         const bool active = isActiveWindow();
-        if (active && !m_wasActive)
+        if (active && !m_wasActive) {
+            raiseFloatingWindows();
             Event_Activate();
+        }
         m_wasActive = active;
     }
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kRefusedStates))
+        undoWindowState();
     QWidget::changeEvent(event);
+}
+
+void Window::raiseFloatingWindows()
+{
+    // The floating windows stay above their owner's windows: when one of the
+    // program's windows comes to the front, they come with it. Some window
+    // managers (openbox among them) raise the owner alone, and the tool
+    // windows would end up behind it.
+    QWidget* owner = m_frame == FrameKind::Floating ? parentWidget() : this;
+    if (!owner)
+        return;
+    for (Window* w : owner->findChildren<Window*>(Qt::FindDirectChildrenOnly)) {
+        if (w != this && w->m_frame == FrameKind::Floating && w->isVisible())
+            w->raise();
+    }
+}
+
+void Window::undoWindowState()
+{
+    // The window has no minimise or zoom button, but some window managers
+    // (openbox among them) offer them all the same, and minimising a tool
+    // window there takes the whole program off the screen. The window goes
+    // back to its normal state once the window system has finished with it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!(windowState() & kRefusedStates))
+                return;
+            setWindowState(windowState() & ~kRefusedStates);
+        },
+        Qt::QueuedConnection);
 }
 
 void Window::showEvent(QShowEvent* event) { QWidget::showEvent(event); }

@@ -163,6 +163,16 @@ private:
     bool m_fixedSize = false;
     // Set while Close() closes the window.
     bool m_closingByProgram = false;
+
+    // The states the program's windows never take: minimised, maximised,
+    // full screen.
+    static constexpr Qt::WindowStates kRefusedStates =
+        Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    // Puts a window that the window system minimised, maximised or put in
+    // full screen back to its normal state.
+    void undoWindowState();
+    // Brings the floating windows of this window's owner above it.
+    void raiseFloatingWindows();
 };
 
 // One instance of a window class, made on first use (controls, then its

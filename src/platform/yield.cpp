@@ -1,5 +1,7 @@
 #include "platform/yield.h"
 
+#include "platform/held_events.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -31,8 +33,10 @@ void yieldToEventLoop()
             return;
     }
     inside = true;
+    held::begin();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents
                                     | QEventLoop::ExcludeSocketNotifiers);
+    held::end();
     inside = false;
     started = true;
     sinceLast.restart();

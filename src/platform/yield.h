@@ -1,7 +1,10 @@
 #pragma once
 // Lets the window system repaint during a long loop. It processes pending
-// paint and timer events at most every few tens of milliseconds and never
-// user input, so no second user action can start inside the first.
+// paint and timer events at most every few tens of milliseconds. Nothing
+// that starts a handler of the program's runs inside it: user input waits in
+// the window system's queue, and activation, focus and close requests and
+// handed-over documents are kept back until the running command has ended
+// (held_events.h). So no second command can start inside the first.
 
 namespace platform {
 

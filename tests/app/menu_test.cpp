@@ -84,6 +84,37 @@ TEST(MenuBar, HoldsFileAndEditWithTheirItemsInOrder)
     EXPECT_FALSE(bar.item("FileSave")->isEnabled());
 }
 
+// The separators, whose item text is "-", show as the plain line of a
+// separator without text: each menu looks exactly as the same menu built
+// with textless separators, in the same style.
+TEST(MenuBar, SeparatorsAreDrawnAsPlainLines)
+{
+    Tendine& bar = Tendine::instance();
+    for (const char* nome : {"FileMenu", "EditMenu"}) {
+        SCOPED_TRACE(nome);
+        QMenu* menu = bar.menu(QString::fromLatin1(nome));
+        ASSERT_NE(menu, nullptr);
+        QMenu simile; // in the application's style
+        int separatori = 0;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) {
+                ASSERT_EQ(a->text(), "-");
+                simile.addSeparator();
+                ++separatori;
+            } else {
+                QAction* copia = simile.addAction(a->text());
+                copia->setShortcut(a->shortcut());
+                copia->setEnabled(a->isEnabled());
+            }
+        }
+        ASSERT_GT(separatori, 0);
+        menu->adjustSize();
+        simile.adjustSize();
+        ASSERT_EQ(menu->sizeHint(), simile.sizeHint());
+        EXPECT_EQ(menu->grab().toImage(), simile.grab().toImage());
+    }
+}
+
 TEST_F(AppTest, TheMainWindowShowsTheBar)
 {
     avvia();

@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 
+#include <algorithm>
+#include <map>
+
 using namespace fin3dtest;
 
 TEST_F(Create3d, ActivationTakesOverTheScreenAndKeepsTheEditorsResolution)
@@ -89,6 +92,62 @@ TEST_F(Create3d, EnablingFollowsTheDataAndTheSolid)
                            static_cast<QWidget*>(w.PushButton1), static_cast<QWidget*>(w.efdelta3d(16)),
                            static_cast<QWidget*>(w.efdelta3d(17))})
             EXPECT_TRUE(p->isEnabled());
+    }
+}
+
+namespace {
+
+// What a field shows on the screen: how many of its pixels are the red of
+// the fields' text, and the colour most of it is painted in.
+struct Aspetto {
+    int rossi = 0;
+    QColor fondo;
+};
+
+Aspetto aspetto(QWidget* field)
+{
+    const QImage image = field->grab().toImage();
+    std::map<QRgb, int> conta;
+    Aspetto a;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            ++conta[c.rgb()];
+            if (c.red() > 200 && c.green() < 90 && c.blue() < 90)
+                ++a.rossi;
+        }
+    }
+    a.fondo = QColor::fromRgb(
+        std::max_element(conta.begin(), conta.end(), [](auto l, auto r) { return l.second < r.second; })->first);
+    return a;
+}
+
+} // namespace
+
+// A disabled field looks disabled: its text is no longer the fields' red and
+// its background is greyed, where an enabled field of the same kind shows
+// red text on its own colour. The scale fields are enabled with a stored
+// profile and disabled without one.
+TEST_F(Create3d, DisabledFieldsLookDisabled)
+{
+    fin_3d& w = shown();
+    for (int i : {0, 1})
+        ASSERT_FALSE(w.efdati3d(i)->isEnabled());
+    const Aspetto spenti[] = {aspetto(w.efdati3d(0)), aspetto(w.efdati3d(1))};
+
+    storeProfile(2);
+    w.aggiornadati();
+    for (int i : {0, 1}) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(w.efdati3d(i)->isEnabled());
+        const Aspetto acceso = aspetto(w.efdati3d(i));
+        EXPECT_GT(acceso.rossi, 10) << "red text";
+        EXPECT_EQ(acceso.fondo, QColor(0xF1, 0xFF, 0xFA));
+        EXPECT_EQ(spenti[i].rossi, 0) << "no red text";
+        EXPECT_NE(spenti[i].fondo, acceso.fondo);
+        // Greyed: about as much red as green and blue, and darker.
+        EXPECT_LE(std::abs(spenti[i].fondo.red() - spenti[i].fondo.blue()), 16);
+        EXPECT_LT(spenti[i].fondo.lightness(), acceso.fondo.lightness());
     }
 }
 

@@ -185,6 +185,39 @@ TEST_F(Dialogs, GridCancelChangesNothing)
     EXPECT_EQ(Geometria::griglia, before);
 }
 
+// The same text gives the same spacing however OK is pressed: "2.5" is
+// filtered to "25" as the field is left, and Return, which leaves no field,
+// filters it too.
+enum class Conferma { ClickOnOk, ReturnInTheField };
+
+const char* nome(Conferma c) { return c == Conferma::ClickOnOk ? "ClickOnOk" : "ReturnInTheField"; }
+void PrintTo(Conferma c, std::ostream* os) { *os << nome(c); }
+
+class GridConfirmed : public EditorTest, public ::testing::WithParamInterface<Conferma> {};
+
+TEST_P(GridConfirmed, ReadsTheFilteredText)
+{
+    premi(palette().bot_setup(0));
+    fin_grid& grid = fin_grid::instance();
+    grid.showAndActivate();
+    testsupport::processEvents();
+    for (EditFieldIntero* field : {grid.efgrx, grid.efgry}) {
+        field->setFocus(Qt::MouseFocusReason);
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("2.5"));
+    }
+    if (GetParam() == Conferma::ClickOnOk)
+        premi(grid.PushButton1);
+    else
+        QTest::keyClick(grid.efgry, Qt::Key_Return);
+    EXPECT_FALSE(fin_grid::exists());
+    EXPECT_EQ(Geometria::grx, 25);
+    EXPECT_EQ(Geometria::gry, 25);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, GridConfirmed, ::testing::Values(Conferma::ClickOnOk, Conferma::ReturnInTheField),
+                         [](const auto& info) { return std::string(nome(info.param)); });
+
 TEST_F(Dialogs, GridReturnInAFieldConfirms)
 {
     premi(palette().bot_setup(0));

@@ -139,6 +139,30 @@ TEST_F(NumericEditor, ADigitTypedAtTheEndMovesTheEndPointAndTheRubberBand)
     EXPECT_EQ(Forme::poli_q, 0);
 }
 
+// Tab walks the three delta fields from left to right, then the enabled
+// buttons; Shift+Tab walks back.
+TEST_F(NumericEditor, TabGoesThroughTheThreeDeltaFieldsInTurn)
+{
+    catena({{0, 0, 0, 10, 0, 0, 0}, {0, 10, 0, 10, 0, 0, 0}});
+    Forme::poli_d = 2;
+    edita().aggiorna_bottoni(); // at the end: "<<" and "<" on, ">" and ">>" off
+    edita().showAndActivate();
+    edita().efxdelta->setFocus(Qt::OtherFocusReason);
+    const auto tab = [](Qt::KeyboardModifiers mod) {
+        QTest::keyClick(edita().focusWidget(), Qt::Key_Tab, mod);
+        return edita().focusWidget();
+    };
+    EXPECT_EQ(tab({}), edita().efydelta);
+    EXPECT_EQ(tab({}), edita().efzdelta);
+    EXPECT_EQ(tab({}), edita().bot_scorri(0));
+    EXPECT_EQ(tab({}), edita().bot_scorri(1));
+    EXPECT_EQ(tab({}), edita().bot_scorri(4));
+    EXPECT_EQ(tab(Qt::ShiftModifier), edita().bot_scorri(1));
+    EXPECT_EQ(tab(Qt::ShiftModifier), edita().bot_scorri(0));
+    EXPECT_EQ(tab(Qt::ShiftModifier), edita().efzdelta);
+    EXPECT_EQ(tab(Qt::ShiftModifier), edita().efydelta);
+}
+
 struct TypingCase {
     const char* name;
     const char* text;

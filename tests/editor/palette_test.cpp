@@ -162,6 +162,7 @@ TEST_P(ModeSwitch, SelectsAnElementAndLeavesTheInsertionPointAfterIt)
     EXPECT_EQ(principale().prepointer->BorderColor, QColor(0, 0, 255));
     EXPECT_FALSE(segmentiVivi().empty());
     EXPECT_EQ(edita().bot_scorri(2)->isEnabled(), c.selected != 4);
+    EXPECT_EQ(edita().txtforma->text(), platform::Str(c.selected) + " Line");
 
     premi(palette().bot_sel);
     EXPECT_FALSE(palette().bot_sel->value());
@@ -173,6 +174,8 @@ TEST_P(ModeSwitch, SelectsAnElementAndLeavesTheInsertionPointAfterIt)
     EXPECT_FALSE(principale().prepointer->isVisible());
     EXPECT_EQ(principale().pointer->FillColor, platform::hsv(0, 1, 1));
     EXPECT_EQ(principale().prepointer->FillColor, platform::hsv(0, 1, 1));
+    // The label shows the new insertion point at once.
+    EXPECT_EQ(edita().txtforma->text(), platform::Str(c.afterLeaving) + " Line");
     EXPECT_EQ(platform::beepCount(), 0);
     EXPECT_FALSE(Globali::filemodificato);
 }

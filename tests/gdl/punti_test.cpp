@@ -168,7 +168,9 @@ class LowResolution : public GdlTest, public ::testing::WithParamInterface<std::
 
 TEST_P(LowResolution, CountsAsOne)
 {
-    const auto [kind, r] = GetParam();
+    // Plain variables, not a structured binding: the lambda captures `kind`.
+    const int kind = std::get<0>(GetParam());
+    const int r = std::get<1>(GetParam());
     auto written = [&](int resolution) {
         Forme::risoluzione = resolution;
         startPoints(1);
