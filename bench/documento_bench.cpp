@@ -3,6 +3,7 @@
 // run also measures its peak resident memory above the baseline: for a read,
 // the program holding an empty document before it.
 #include "memoria.h"
+#include "programma.h"
 
 #include "app/app.h"
 #include "app/documento.h"
@@ -10,20 +11,17 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 
 namespace {
 
-QTemporaryDir* cartella = nullptr;
-
 QString percorso(long elements)
 {
-    return cartella->filePath(QStringLiteral("doc%1.mdn").arg(elements));
+    static QTemporaryDir cartella;
+    return cartella.filePath(QStringLiteral("doc%1.mdn").arg(elements));
 }
 
 // A drawing as a user makes it on the 10 mm grid: rows of lines and curves
@@ -121,17 +119,4 @@ BENCHMARK(BM_ReadDocument)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisec
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    cartella = &dir;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::esegui(argc, argv); }

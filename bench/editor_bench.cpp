@@ -1,6 +1,8 @@
 // The editor's two hot paths on a 1180 x 700 drawing area: one pointer move
 // over the main window (conversion, rubber band, repaint) and one rebuild of
 // the backdrop with the whole chain.
+#include "programma.h"
+
 #include "app/globali.h"
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
@@ -8,9 +10,7 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 
-#include <QApplication>
 #include <QMouseEvent>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -103,15 +103,4 @@ BENCHMARK(BackdropRebuild)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::esegui(argc, argv); }

@@ -4,14 +4,13 @@
 // number-to-text conversion into one string. A last run measures the peak
 // memory of one revolution above the program's baseline.
 #include "memoria.h"
+#include "programma.h"
 
 #include "create3d/fin_3d.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "platform/conversions.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
 
 #include <charconv>
 #include <cstdio>
@@ -169,16 +168,4 @@ BENCHMARK(BM_TubePeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    setUp();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::esegui(argc, argv, setUp); }

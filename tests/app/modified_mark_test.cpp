@@ -42,6 +42,16 @@ void visita()
 }
 void fatto() { press(create3d().PushButton1); }
 
+// "Open as profile.." or "Open as path.." with the other document chosen.
+void apriCome(QAbstractButton* bottone, const QString& altro)
+{
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {altro};
+    visita();
+    press(bottone);
+    fatto();
+}
+
 struct Modifica {
     const char* nome;
     void (*fai)(const QString& altro);
@@ -53,24 +63,8 @@ void PrintTo(const Modifica& m, std::ostream* os) { *os << m.nome; }
 const Modifica kModifiche[] = {
     {"CaptureAsProfile", [](const QString&) { press(palette().bot_sagoma); fatto(); }, true},
     {"CaptureAsPath", [](const QString&) { press(palette().bot_percorso); fatto(); }, true},
-    {"OpenAsProfile",
-     [](const QString& altro) {
-         testsupport::DialogScript dialogs;
-         dialogs.openAnswers = {altro};
-         visita();
-         press(create3d().bottone_s_o);
-         fatto();
-     },
-     true},
-    {"OpenAsPath",
-     [](const QString& altro) {
-         testsupport::DialogScript dialogs;
-         dialogs.openAnswers = {altro};
-         visita();
-         press(create3d().bottone_p_o);
-         fatto();
-     },
-     true},
+    {"OpenAsProfile", [](const QString& altro) { apriCome(create3d().bottone_s_o, altro); }, true},
+    {"OpenAsPath", [](const QString& altro) { apriCome(create3d().bottone_p_o, altro); }, true},
     {"ProfileResolutionSlider",
      [](const QString&) {
          visita();
