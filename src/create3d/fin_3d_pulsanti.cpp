@@ -217,9 +217,10 @@ void fin_3d::PushButton2_Action()
             platform::Beep();
             return;
         }
-        QByteArray bytes = QByteArray::fromStdString(esportazione::esportastringa);
-        bytes += '\n'; // the line end that writing the text as one line adds
-        if (!platform::writeFileAtomically(path, bytes))
+        // The text, then the line end that writing it as one line adds; the
+        // text goes out as it stands, without a copy.
+        platform::AtomicFile file(path);
+        if (!(file.write(esportazione::esportastringa) && file.write("\n") && file.commit()))
             platform::Beep();
     });
 }

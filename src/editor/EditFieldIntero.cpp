@@ -8,6 +8,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+namespace {
+
+// The characters the filter keeps: digits, and a minus in front.
+bool tenuto(const QString& text, qsizetype i)
+{
+    const char16_t c = text.at(i).unicode();
+    return (c >= u'0' && c <= u'9') || (i == 0 && c == u'-');
+}
+
+} // namespace
+
 EditFieldIntero::EditFieldIntero(QWidget* parent) : platform::EditField(parent)
 {
     connect(this, &platform::EditField::lostFocus, this, &EditFieldIntero::Event_LostFocus);
@@ -16,15 +27,9 @@ EditFieldIntero::EditFieldIntero(QWidget* parent) : platform::EditField(parent)
 QString EditFieldIntero::filtraIntero(const QString& text)
 {
     QString kept;
-    int start = 0;
-    if (text.startsWith(QLatin1Char('-'))) {
-        kept = QStringLiteral("-");
-        start = 1;
-    }
-    for (int i = start; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c >= u'0' && c <= u'9')
-            kept.append(QChar(c));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (tenuto(text, i))
+            kept.append(text.at(i));
         platform::yieldToEventLoop();
     }
     return platform::Str15Digits(platform::Val(kept));
@@ -33,11 +38,8 @@ QString EditFieldIntero::filtraIntero(const QString& text)
 int EditFieldIntero::scartati(const QString& text)
 {
     int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        const bool tenuto = (c >= u'0' && c <= u'9') || (i == 0 && c == u'-');
-        n += tenuto ? 0 : 1;
-    }
+    for (qsizetype i = 0; i < text.size(); ++i)
+        n += tenuto(text, i) ? 0 : 1;
     return n;
 }
 
