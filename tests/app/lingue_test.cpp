@@ -17,8 +17,6 @@ struct Testo {
     const char* italiano;
 };
 
-void PrintTo(const Testo& t, std::ostream* os) { *os << t.bersaglio; }
-
 const Testo kMenu[] = {
     {"FileMenu", "File", "Archivio"},
     {"FileNew", "New", "Nuovo"},

@@ -25,8 +25,6 @@ struct Voce {
     bool autoEnable;
 };
 
-void PrintTo(const Voce& v, std::ostream* os) { *os << v.nome; }
-
 const QKeySequence kNessuno;
 const Voce kFile[] = {
     {"FileNew", "New", QKeySequence(Qt::CTRL | Qt::Key_N), false},
@@ -134,8 +132,9 @@ TEST_P(Enabling, SaveOnlyForAModifiedDocumentWithACurrentFile)
 {
     const StatoMenu& s = GetParam();
     avvia();
-    if (s.titolato)
+    if (s.titolato) {
         ASSERT_TRUE(App::filesalva(percorso(QStringLiteral("doc.mdn"))));
+    }
     if (s.modificato)
         Globali::setModificato(true); // the request re-evaluates the items at once
 
@@ -260,7 +259,8 @@ TEST_F(AppTest, ShortcutsWorkInEveryWindow)
         testsupport::DialogScript dialogs; // Open.. is answered with Cancel
         QTest::keyClick(c.w, c.key, Qt::ControlModifier);
         EXPECT_EQ(spy.count(), 1) << c.finestra << " " << c.item;
-        if (c.w == &create3d)
+        if (c.w == &create3d) {
             EXPECT_FALSE(fin_principale::instance().isVisible()) << "the bar's window stayed hidden";
+        }
     }
 }

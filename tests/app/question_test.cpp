@@ -75,8 +75,9 @@ TEST_P(Question, AsksBeforeDiscardingAModifiedDocument)
 
     const QString titolato = percorso(QStringLiteral("titolato.mdn"));
     const QString scelto = percorso(QStringLiteral("scelto.mdn"));
-    if (risposta == Risposta::SaveTitled)
+    if (risposta == Risposta::SaveTitled) {
         ASSERT_TRUE(App::filesalva(titolato));
+    }
     disegna();
     const QByteArray modificato = documento::documentBytes(documento::currentDocument());
 
@@ -92,8 +93,9 @@ TEST_P(Question, AsksBeforeDiscardingAModifiedDocument)
     EXPECT_EQ(dialogs.saveChangesAsked, 1);
     const bool salvato = risposta == Risposta::SaveTitled || risposta == Risposta::SaveUntitled;
     EXPECT_EQ(avanti, salvato || risposta == Risposta::DontSave);
-    if (risposta == Risposta::SaveTitled)
+    if (risposta == Risposta::SaveTitled) {
         EXPECT_EQ(leggi(titolato), modificato);
+    }
     if (risposta == Risposta::SaveUntitled) {
         EXPECT_EQ(dialogs.saveDefaultNames, std::vector<QString>{"file.mdn"});
         EXPECT_EQ(leggi(scelto), modificato);
@@ -103,8 +105,9 @@ TEST_P(Question, AsksBeforeDiscardingAModifiedDocument)
         EXPECT_EQ(documento::documentBytes(documento::currentDocument()), modificato);
         EXPECT_TRUE(Globali::filemodificato);
         EXPECT_EQ(dialogs.opens, 0);
-        if (comando == Comando::CloseMainWindow)
+        if (comando == Comando::CloseMainWindow) {
             EXPECT_TRUE(fin_principale::instance().isVisible());
+        }
     }
     EXPECT_EQ(platform::beepCount(), 0);
 }

@@ -40,14 +40,6 @@ void clicca(double x, double y)
     QTest::mouseClick(area, Qt::LeftButton, {}, p);
 }
 
-std::vector<ElementRow> righe(const ElementTable& table, int count)
-{
-    std::vector<ElementRow> out;
-    for (int r = 0; r < count; ++r)
-        out.push_back(table.row(r));
-    return out;
-}
-
 // One line of the expected text, without its carriage return. Lines are
 // compared as they stand, except the inner points of a curve: their numbers
 // come from sines and cosines whose last digits are the platform's, so such

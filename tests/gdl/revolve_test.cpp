@@ -58,9 +58,10 @@ TEST_P(RevolveLeaveOut, CountEqualsTheLinesWritten)
     EXPECT_EQ(st.head[0], c.count);
     // Only the first point may lie on the origin, unless the profile is
     // shifted off the axis.
-    if (c.offsetX <= 0)
+    if (c.offsetX <= 0) {
         for (std::size_t i = 1; i < st.profile.size(); ++i)
             EXPECT_FALSE(st.profile[i][0] == 0 && st.profile[i][1] == 0) << "point " << i;
+    }
 }
 
 const LeaveOutCase kLeaveOut[] = {

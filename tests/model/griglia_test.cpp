@@ -89,8 +89,9 @@ TEST_P(GridLines, CountOnEachAxis)
 
     EXPECT_EQ(greyColumns(v.scanRow).size(), v.columns);
     EXPECT_EQ(greyRows(v.scanColumn).size(), v.rows);
-    if (v.columns == 0 && v.rows == 0)
+    if (v.columns == 0 && v.rows == 0) {
         EXPECT_EQ(count(kGrey, QRect(0, 0, v.width, v.height)), 0);
+    }
     if (v.partColumns >= 0) {
         EXPECT_EQ(Geometria::linee_griglia(v.ox, v.width, v.gx * v.zoom).size(), size_t(v.partColumns));
         EXPECT_EQ(Geometria::linee_griglia(v.oy, v.height, v.gy * v.zoom).size(), size_t(v.partRows));

@@ -328,8 +328,9 @@ TEST_P(Delete, FollowingElementsMoveBackAndTheSelectionStaysValid)
     const ElementRow& removed = before[c.d];
     for (int i = c.d; i < c.q - 1; ++i)
         EXPECT_EQ(Forme::polilinea.row(i), moved(before[i + 1], -removed[kDX], -removed[kDY], -removed[kDZ])) << i;
-    if (c.d < c.q - 1)
+    if (c.d < c.q - 1) {
         EXPECT_EQ(Forme::polilinea(c.d, kX0), removed[kX0]);
+    }
     expectConnected();
 
     // Rebuilt and shown, without a beep here; edit mode holds while elements
