@@ -10,6 +10,7 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/beep.h"
+#include "support/program_state.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -22,6 +23,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        testsupport::resetProgramState();
         // Every test has its own configuration folder, so tests running side
         // by side never share a preferences file.
         qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());

@@ -12,6 +12,7 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/beep.h"
+#include "support/program_state.h"
 #include "support/test_support.h"
 
 #include <QAbstractButton>
@@ -22,21 +23,7 @@ namespace fin3dtest {
 
 inline void preparaProgramma()
 {
-    FileTypes::_Initialize();
-    const double reset[] = {8, 8, 1, 100, 1, 100, 2, 1, 1, 1, 180, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int i = 0; i < esportazione::kDatiCount; ++i)
-        esportazione::daticreatred[i] = reset[i];
-    esportazione::profopath = 0;
-    esportazione::sago_q = 0;
-    esportazione::perc_q = 0;
-    Forme::poli_q = 0;
-    Forme::poli_d = 0;
-    Forme::risoluzione = 8;
-    Geometria::zmfct = 1.0;
-    Geometria::origx = 400;
-    Geometria::origy = 300;
-    Globali::scrx = 800;
-    Globali::scry = 600;
+    testsupport::resetProgramState(800, 600);
     // The editor's windows stand as the program starts them.
     fin_principale::instance().show();
     fin_forme::instance().show();

@@ -1,7 +1,7 @@
 #pragma once
-// The editor's start-up state for the window tests: a 640 x 480 drawing
-// window with the origin at (300, 200), zoom 1, a 10 mm snapping grid, arc
-// resolution 8, English names, an empty chain in add mode.
+// The editor's start-up state for the window tests: the program's reset on
+// a 640 x 480 drawing window with the origin moved to (300, 200), the three
+// editor windows shown and the first backdrop drawn.
 #include "app/globali.h"
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
@@ -10,6 +10,7 @@
 #include "model/geometria.h"
 #include "platform/beep.h"
 #include "platform/conversions.h"
+#include "support/program_state.h"
 #include "support/test_support.h"
 
 #include <QAbstractButton>
@@ -20,17 +21,9 @@ class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Forme::carica_nomi();
-        Globali::lingua = 1;
-        Globali::scrx = 640;
-        Globali::scry = 480;
+        testsupport::resetProgramState(640, 480);
         Geometria::origx = 300;
         Geometria::origy = 200;
-        Geometria::zmfct = 1.0;
-        Geometria::grx = Geometria::gry = 10;
-        Geometria::gridon = Geometria::gridvis = true;
-        Forme::risoluzione = 8;
-        platform::resetBeepCount();
 
         principale().show();
         edita().show();

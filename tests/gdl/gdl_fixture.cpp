@@ -1,5 +1,7 @@
 #include "gdl_fixture.h"
 
+#include "support/program_state.h"
+
 #include <charconv>
 #include <cctype>
 
@@ -232,37 +234,7 @@ AssertionResult readStatement(const std::string& text, Statement& out)
     return AssertionSuccess();
 }
 
-void GdlTest::SetUp()
-{
-    resetSettings();
-    esportazione::sagoma.redim(0);
-    esportazione::sagoma.row(0) = ElementRow{};
-    esportazione::sago_q = 0;
-    esportazione::percorso.redim(0);
-    esportazione::percorso.row(0) = ElementRow{};
-    esportazione::perc_q = 0;
-    esportazione::profopath = 0;
-    esportazione::esportastringa.clear();
-    esportazione::qualetestocontrol = 0;
-    esportazione::masaltaprimo = false;
-    Forme::risoluzione = 8;
-    setCurrent(0, 0, 0, 0);
-}
-
-void GdlTest::resetSettings()
-{
-    double* s = esportazione::daticreatred;
-    for (int i = 0; i < esportazione::kDatiCount; ++i)
-        s[i] = 0.0;
-    s[0] = s[1] = 8;
-    s[2] = 1;
-    s[3] = 100;
-    s[4] = 1;
-    s[5] = 100;
-    s[6] = 2; // Solid
-    s[7] = s[8] = s[9] = 1;
-    s[10] = 180;
-}
+void GdlTest::SetUp() { testsupport::resetProgramState(); }
 
 void GdlTest::fillWindow()
 {

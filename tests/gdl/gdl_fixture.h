@@ -75,8 +75,6 @@ class GdlTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
-    // The settings a reset gives, with both arc resolutions 8 and no offsets.
-    static void resetSettings();
     // Fills the window's controls from the settings as its refill does.
     static void fillWindow();
 

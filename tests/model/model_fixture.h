@@ -1,7 +1,7 @@
 #pragma once
-// The state a reset gives, set by hand for the model's tests: origin in the
-// middle of an 800 x 600 window, zoom 1, grid 10 mm shown and snapping,
-// resolution 8, English, an empty chain in add mode and a fresh backdrop.
+// The state a reset gives for the model's tests: an 800 x 600 drawing area
+// with the origin in its middle, the palette in add mode and a fresh,
+// empty backdrop.
 #include "app/globali.h"
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
@@ -9,6 +9,7 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/beep.h"
+#include "support/program_state.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -18,26 +19,7 @@ class ModelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Globali::scrx = 800;
-        Globali::scry = 600;
-        Globali::lingua = 1;
-        Globali::filemodificato = false;
-        Forme::carica_nomi();
-        Geometria::origx = 400;
-        Geometria::origy = 300;
-        Geometria::zmfct = 1.0;
-        Geometria::grx = Geometria::gry = 10;
-        Geometria::gridon = Geometria::gridvis = true;
-        Geometria::calc_zoom = false;
-        Forme::risoluzione = 8;
-        Forme::polilinea.redim(0);
-        Forme::polilinea.row(0) = ElementRow{};
-        Forme::poli_q = Forme::poli_d = 0;
-        Forme::forma = Forme::qualetool = 0;
-        Forme::inversioneforma = false;
-        Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
-        Forme::dx = Forme::dy = Forme::dz = 0.0;
-        Forme::xgr = Forme::ygr = 0.0;
+        testsupport::resetProgramState(800, 600);
         fin_forme::instance().bot_sel->setValue(false);
         Geometria::griglia = std::make_shared<platform::Picture>(800, 600);
         fin_principale::instance().Refresh();
