@@ -34,7 +34,10 @@ public:
     // Open.., a document handed over) end the visit first, so the window
     // never shows, nor its controls later store, an earlier document's
     // settings, and the editor has its own arc resolution back before the
-    // new document sets it.
+    // new document sets it. This is the one road a visit ends by anyway;
+    // keeping the window up would mean bringing every preview, read-out,
+    // control, the kept arc resolution and the kept view up to the new
+    // document one by one.
     void concludiVisita();
 
     // --- Controls, in their creation order.
