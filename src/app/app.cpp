@@ -29,10 +29,15 @@ bool s_started = false;
 QStringList s_pending;
 
 // True while another command is still running: a long loop letting the
-// window system repaint, or a modal dialog waiting for its answer.
+// window system repaint, or a modal dialog waiting for its answer. The
+// "Create 3D" window is modal too, yet no command of its own waits on it: a
+// document handed over during a visit ends the visit and opens at once, as
+// File > Open.. does from that window.
 bool occupato()
 {
-    return platform::insideYield() || QApplication::activeModalWidget() != nullptr;
+    const QWidget* modale = QApplication::activeModalWidget();
+    const bool visita = modale && fin_3d::exists() && modale == &fin_3d::instance();
+    return platform::insideYield() || (modale && !visita);
 }
 
 // Opens the documents handed over so far, once no command is running; a

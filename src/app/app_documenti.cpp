@@ -3,6 +3,7 @@
 #include "app/documento.h"
 #include "app/filetypes.h"
 #include "app/globali.h"
+#include "create3d/fin_3d.h"
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
 #include "platform/beep.h"
@@ -120,6 +121,11 @@ bool apri_file(const QString& path)
         platform::Beep();
         return false;
     }
+    // The document read, a visit to "Create 3D" ends as "Done" ends it, and
+    // only then does the document take the place of the one the window
+    // showed. A document refused leaves the visit as it was.
+    if (fin_3d::exists())
+        fin_3d::instance().concludiVisita();
     documento::applyDocument(std::move(*document));
     fin_forme::instance().adegua_modo();
     fileattuale = path;

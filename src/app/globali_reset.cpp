@@ -1,6 +1,7 @@
 // The reset to a new, empty, untitled document.
 #include "app/globali.h"
 
+#include "create3d/fin_3d.h"
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
 #include "gdl/esportazione.h"
@@ -36,6 +37,11 @@ void svuota(ElementTable& table)
 
 void azzeratutto()
 {
+    // A visit to "Create 3D" ends first, as "Done" ends it: the window would
+    // otherwise go on showing the settings and chains that go now.
+    if (fin_3d::exists())
+        fin_3d::instance().concludiVisita();
+
     Forme::poli_q = 0;
     Forme::poli_d = 0;
     esportazione::sago_q = 0;

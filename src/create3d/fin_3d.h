@@ -29,6 +29,17 @@ public:
     // True from the activation that starts a visit until ritorna ends it.
     bool inVisita() const { return m_visita; }
 
+    // Ends a visit in progress as "Done" does; nothing when there is none.
+    // The commands that put another document in place (File > New, File >
+    // Open.., a document handed over) end the visit first, so the window
+    // never shows, nor its controls later store, an earlier document's
+    // settings, and the editor has its own arc resolution back before the
+    // new document sets it. This is the one road a visit ends by anyway;
+    // keeping the window up would mean bringing every preview, read-out,
+    // control, the kept arc resolution and the kept view up to the new
+    // document one by one.
+    void concludiVisita();
+
     // --- Controls, in their creation order.
     platform::Separator* Separator1;
     platform::Separator* Separator2;

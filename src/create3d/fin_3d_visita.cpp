@@ -151,11 +151,17 @@ void fin_3d::aggiornadati()
 
 void fin_3d::ritorna()
 {
-    // The visit ends before the window hides: hiding takes the focus from a
-    // field, and its lost-focus handler must then store its value without
-    // drawing a preview over the editor's view (see disegnasagoma).
+    // The visit ends before the window hides: a field that had the focus
+    // stores its value without drawing a preview over the editor's view (see
+    // disegnasagoma).
     const bool visita = std::exchange(m_visita, false);
     m_attivazioneAttesa = false;
+    // The field is left here, at once, as a click elsewhere would leave it.
+    // Hidden with the focus, it would hear of its loss only when the window
+    // system next moves the focus, by then perhaps after a command has put
+    // another document in place, whose settings it would overwrite.
+    if (QWidget* campo = focusWidget())
+        campo->clearFocus();
     hide();
     Forme::risoluzione = esportazione::risolufinta;
     // The previews' view goes; the fit below then measures the chain at the
@@ -173,9 +179,24 @@ void fin_3d::ritorna()
     }
     palette.zooma(3);
     Geometria::disegna_griglia();
-    fin_principale::instance().mostra_corrente();
+    fin_principale& principale = fin_principale::instance();
+    principale.mostra_corrente();
 
+    // The drawing window first: a floating window shown while its owner is
+    // hidden is not known as the owner's by the window manager (openbox),
+    // which then lets the drawing window cover it as soon as that is raised.
+    principale.show();
     fin_edita::instance().show();
     palette.show();
-    fin_principale::instance().show();
+    // The drawing window takes the keyboard, so that the first shortcut
+    // typed over it works; without a window manager nothing else would give
+    // the focus to any window once this one has gone.
+    principale.showAndActivate();
+    principale.body()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void fin_3d::concludiVisita()
+{
+    if (m_visita || isVisible())
+        ritorna();
 }

@@ -237,30 +237,34 @@ TEST_F(AppTest, EditItemsWorkOnTheFocusedField)
 } // namespace
 
 // The shortcuts reach their commands from every window the user sees,
-// "Create 3D" included, where the main window with its bar is hidden.
+// "Create 3D" included, where the main window with its bar is hidden. New
+// ends the visit, as "Done" would; Open.. cancelled leaves it as it was.
 TEST_F(AppTest, ShortcutsWorkInEveryWindow)
 {
     avvia();
     Tendine& bar = Tendine::instance();
-    struct Caso { const char* finestra; QWidget* w; const char* item; Qt::Key key; };
+    struct Caso { const char* finestra; QWidget* w; const char* item; Qt::Key key; bool visitaFinita; };
     fin_3d& create3d = fin_3d::instance();
     const Caso casi[] = {
-        {"palette", &fin_forme::instance(), "FileNew", Qt::Key_N},
-        {"numeric editor", &fin_edita::instance(), "FileOpen", Qt::Key_O},
-        {"drawing window", &fin_principale::instance(), "FileCreate3D", Qt::Key_E},
-        {"Create 3D", &create3d, "FileNew", Qt::Key_N},
-        {"Create 3D", &create3d, "FileOpen", Qt::Key_O},
+        {"palette", &fin_forme::instance(), "FileNew", Qt::Key_N, false},
+        {"numeric editor", &fin_edita::instance(), "FileOpen", Qt::Key_O, false},
+        {"drawing window", &fin_principale::instance(), "FileCreate3D", Qt::Key_E, false},
+        {"Create 3D", &create3d, "FileNew", Qt::Key_N, true},
+        {"Create 3D", &create3d, "FileOpen", Qt::Key_O, false},
     };
     for (const Caso& c : casi) {
-        if (c.w == &create3d)
+        if (c.w == &create3d) {
             create3d.mostra();
+            ASSERT_FALSE(fin_principale::instance().isVisible());
+        }
         ASSERT_TRUE(c.w->isVisible()) << c.finestra;
         QSignalSpy spy(bar.item(QString::fromLatin1(c.item)), &QAction::triggered);
         testsupport::DialogScript dialogs; // Open.. is answered with Cancel
         QTest::keyClick(c.w, c.key, Qt::ControlModifier);
         EXPECT_EQ(spy.count(), 1) << c.finestra << " " << c.item;
         if (c.w == &create3d) {
-            EXPECT_FALSE(fin_principale::instance().isVisible()) << "the bar's window stayed hidden";
+            EXPECT_EQ(create3d.isVisible(), !c.visitaFinita) << c.item;
+            EXPECT_EQ(fin_principale::instance().isVisible(), c.visitaFinita) << c.item;
         }
     }
 }

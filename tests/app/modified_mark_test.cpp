@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Changes, ModifiedMark, ::testing::ValuesIn(kModifiche),
 // While the "Create 3D" window is shown its previews draw at arc resolution
 // 6; a document saved then (the save question of "Edit profile..", or File >
 // Save from the window) holds the editor's resolution, and one opened then
-// gives the editor its own when the window hands back.
+// ends the visit and gives the editor its own.
 TEST_F(AppTest, DocumentsSavedOrOpenedDuringAVisitKeepTheEditorsArcResolution)
 {
     avvia();
@@ -201,6 +201,6 @@ TEST_F(AppTest, DocumentsSavedOrOpenedDuringAVisitKeepTheEditorsArcResolution)
     dialogs.openAnswers = {altro};
     App::_FileOpen_Action();
     EXPECT_EQ(Globali::fileattuale, altro);
-    fatto();
+    EXPECT_FALSE(create3d().inVisita()) << "opening a document ends the visit";
     EXPECT_EQ(Forme::risoluzione, 20);
 }
