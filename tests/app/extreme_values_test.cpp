@@ -7,6 +7,7 @@
 #include "app/tendine.h"
 #include "create3d/fin_3d.h"
 #include "editor/fin_edita.h"
+#include "editor/fin_grid.h"
 #include "editor/fin_principale.h"
 
 #include <QApplication>
@@ -188,6 +189,21 @@ TEST_F(ExtremeValues, InTheDeltaFieldsStaySafe)
             digita(field, QStringLiteral("0"));
         }
     }
+    // The grid dialog's spacings, snapping the pointer at every zoom.
+    QWidget* area = principale.body();
+    for (const ValoreEstremo& v : valoriDelta()) {
+        SCOPED_TRACE(std::string(v.nome) + " as grid spacings");
+        premi(palette.bot_setup(0));
+        fin_grid& grid = fin_grid::instance();
+        digita(grid.efgrx, v.testo);
+        digita(grid.efgry, v.testo);
+        premi(grid.PushButton1);
+        for (int z : {1, 1, 1, 3, 0, 0})
+            premi(palette.bot_zoom(z));
+        QTest::mouseMove(area, QPoint(3, 4));
+        QTest::mouseMove(area, QPoint(area->width() - 3, area->height() - 4));
+        EXPECT_TRUE(std::isfinite(Forme::xgr) && std::isfinite(Forme::ygr));
+    }
     // The chain drawn that way goes through "Create 3D".
     premi(palette.bot_percorso);
     fin_3d& w = fin_3d::instance();
@@ -250,6 +266,58 @@ TEST_F(ExtremeValues, InTheCreate3dFieldsStaySafe)
     ASSERT_TRUE(letto.has_value());
     for (double d : letto->settings)
         EXPECT_TRUE(std::isfinite(d));
+}
+
+// A document may hold any finite coordinate: the drawing, the view, the
+// pointer, the selection and the previews meet the largest ones.
+TEST_F(ExtremeValues, InADocumentStaySafe)
+{
+    const double m = 1.7976931348623157e308;
+    const std::vector<ElementRow> catena = {{2, -m, m, m, -m, m, -m},     {0, 0, 0, m, m, -m, m},
+                                            {7, m, m, -m, -m, 0, m},      {10, 1e300, -1e300, 5, -5, 1e300, 0},
+                                            {4, -2147483648.0, 0, 0, 2147483648.0, 0, 0}};
+    documento::Document doc;
+    doc.drawing.chain.rows = catena;
+    doc.drawing.chain.grx = doc.drawing.chain.gry = 10;
+    doc.settings = {8, 8, 1, 100, 1, 100, 2, 1, 1, 1, 180, 0, 0, 0, 0, 0, m, m, 0, 0, 0};
+    doc.profile.rows = catena;
+    doc.path.rows = catena;
+    const QString file = percorso(QStringLiteral("lontano.mdn"));
+    scrivi(file, documento::documentBytes(doc));
+    avvia({file});
+    ASSERT_EQ(Globali::fileattuale, file);
+    ASSERT_EQ(righe(Forme::polilinea, Forme::poli_q), catena);
+
+    fin_forme& palette = fin_forme::instance();
+    fin_edita& editor = fin_edita::instance();
+    QWidget* area = fin_principale::instance().body();
+    for (int z : {3, 1, 1, 0, 2, 3})
+        premi(palette.bot_zoom(z));
+    QTest::mouseMove(area, QPoint(5, 5));
+    QTest::mouseMove(area, QPoint(area->width() - 5, area->height() - 5));
+    // Every element selected in turn.
+    premi(palette.bot_sel);
+    ASSERT_TRUE(palette.bot_sel->value());
+    premi(editor.bot_scorri(0));
+    for (int i = 0; i < Forme::poli_q; ++i) {
+        EXPECT_TRUE(suUnoStrumento(palette.rec_sel));
+        QTest::mouseMove(area, QPoint(7 + i, 9));
+        premi(editor.bot_scorri(2));
+    }
+    premi(palette.bot_move(2));
+    premi(palette.bot_move(1));
+    premi(palette.bot_zoom(3));
+    premi(palette.bot_sel);
+
+    // The stored chains' previews and statements.
+    premi(palette.bot_3d);
+    fin_3d& w = fin_3d::instance();
+    ASSERT_TRUE(w.isVisible());
+    premi(w.bot_exp(0));
+    copiaFinita(w, "extrusion");
+    premi(w.bot_exp(1));
+    copiaFinita(w, "revolution");
+    premi(w.PushButton1);
 }
 
 } // namespace
