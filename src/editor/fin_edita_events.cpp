@@ -100,7 +100,8 @@ void fin_edita::edita_numerico()
     Forme::ygr = vista ? -(ey / zmfct) : 0.0;
 
     fin_principale& principale = fin_principale::instance();
-    etichette::collocaMarcatore(principale.pointer, somma(origx, ex, -2, ez), somma(origy, ey, -2, -static_cast<long long>(ez)));
+    etichette::collocaMarcatore(principale.pointer, somma(origx, ex, -2, ez),
+                                somma(origy, ey, -2, -static_cast<long long>(ez)));
 
     testox->setText(QStringLiteral("X: ") + platform::StrTwoDecimals(Forme::xgr));
     testoy->setText(QStringLiteral("Y: ") + platform::StrTwoDecimals(Forme::ygr));
