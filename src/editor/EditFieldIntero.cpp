@@ -4,9 +4,7 @@
 #include "platform/conversions.h"
 #include "platform/yield.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QKeyEvent>
+#include <QValidator>
 
 namespace {
 
@@ -17,10 +15,42 @@ bool tenuto(const QString& text, qsizetype i)
     return (c >= u'0' && c <= u'9') || (i == 0 && c == u'-');
 }
 
+// The one rule every edit of the field meets, as the field itself applies
+// it to keys, pastes and drops alike: an edit may not leave more characters
+// the filter drops than the text it changes. A text the program wrote is
+// taken as it is (a delta with a fraction, from the pointer at a zoom, holds
+// a point the filter drops), so a digit can still be added to "12.5" while
+// nothing the filter drops can be added to "7". Since no edit adds to what
+// the filter drops, undoing edits only goes back to texts that passed: an
+// undo (there is something to redo while it runs) passes too.
+class RegolaIntero : public QValidator {
+public:
+    explicit RegolaIntero(QLineEdit* field) : QValidator(field), m_field(field)
+    {
+        connect(field, &QLineEdit::textChanged, this,
+                [this](const QString& text) { m_scartatiOra = EditFieldIntero::scartati(text); });
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        // The program's own text is the one the field is not modified from.
+        if (!m_field->isModified() || m_field->isRedoAvailable())
+            return Acceptable;
+        return EditFieldIntero::scartati(input) > m_scartatiOra ? Invalid : Acceptable;
+    }
+
+private:
+    QLineEdit* m_field;
+    int m_scartatiOra = 0; // what the filter drops of the text there is
+};
+
 } // namespace
 
 EditFieldIntero::EditFieldIntero(QWidget* parent) : platform::EditField(parent)
 {
+    setValidator(new RegolaIntero(this));
+    // The field undoes a refused edit itself and reports it here.
+    connect(this, &QLineEdit::inputRejected, this, [] { platform::Beep(); });
     connect(this, &platform::EditField::lostFocus, this, &EditFieldIntero::Event_LostFocus);
 }
 
@@ -44,30 +74,3 @@ int EditFieldIntero::scartati(const QString& text)
 }
 
 void EditFieldIntero::Event_LostFocus() { setText(filtraIntero(text())); }
-
-void EditFieldIntero::keyPressEvent(QKeyEvent* event)
-{
-    // The text a typed or pasted insertion would leave, the selection
-    // replaced. Editing keys (deleting, moving the caret, Return) insert
-    // nothing, and deleting never gives the filter more to drop.
-    // With Ctrl (or Ctrl and Shift) a key is a command, not a character,
-    // as the field itself takes it.
-    const Qt::KeyboardModifiers mod = event->modifiers();
-    const bool comando = mod == Qt::ControlModifier || mod == (Qt::ControlModifier | Qt::ShiftModifier);
-    QString inserito;
-    if (event->matches(QKeySequence::Paste))
-        inserito = QGuiApplication::clipboard()->text();
-    else if (!comando && !event->text().isEmpty() && event->text().at(0).isPrint())
-        inserito = event->text();
-    if (!inserito.isEmpty() && !isReadOnly()) {
-        QString dopo = text();
-        const int inizio = hasSelectedText() ? selectionStart() : cursorPosition();
-        dopo.replace(inizio, hasSelectedText() ? selectedText().size() : 0, inserito);
-        if (scartati(dopo) > scartati(text())) {
-            platform::Beep();
-            event->accept();
-            return;
-        }
-    }
-    platform::EditField::keyPressEvent(event);
-}

@@ -1,9 +1,11 @@
 #pragma once
 // An edit field that holds an optionally signed whole number. When it loses
 // the keyboard focus its text is reduced to a leading minus and the digits,
-// then rewritten as that number. What the filter would drop cannot be typed
-// or pasted in the first place: such a key is refused with the beep, so a
-// typed text never changes its value when the field is left.
+// then rewritten as that number. What the filter would drop cannot enter the
+// field in the first place, however it comes (typed, pasted by Ctrl+V, the
+// Edit menu or the context menu, dropped): such an edit is refused whole,
+// with the beep, so a text the user entered never changes its value when the
+// field is left.
 #include "platform/controls.h"
 
 class EditFieldIntero : public platform::EditField {
@@ -18,7 +20,4 @@ public:
 
     // Runs when the field loses the focus; changes only the field's text.
     void Event_LostFocus();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -10,13 +10,16 @@
 #include "platform/conversions.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
 
 bool modoModifica() { return fin_forme::instance().bot_sel->value(); }
 
-// A pixel position in Integers, the sum taken without overflow.
+// A pixel position in Integers, the sum taken in 64 bits and kept within the
+// Integer range. Terms are widened before any of them is negated: a height
+// of the smallest Integer has no negative among the Integers.
 int somma(long long a, long long b, long long c, long long d)
 {
     const long long s = a + b + c + d;
@@ -97,7 +100,8 @@ void fin_edita::edita_numerico()
     Forme::ygr = vista ? -(ey / zmfct) : 0.0;
 
     fin_principale& principale = fin_principale::instance();
-    etichette::collocaMarcatore(principale.pointer, somma(origx, ex, -2, ez), somma(origy, ey, -2, -ez));
+    etichette::collocaMarcatore(principale.pointer, somma(origx, ex, -2, ez),
+                                somma(origy, ey, -2, -static_cast<long long>(ez)));
 
     testox->setText(QStringLiteral("X: ") + platform::StrTwoDecimals(Forme::xgr));
     testoy->setText(QStringLiteral("Y: ") + platform::StrTwoDecimals(Forme::ygr));

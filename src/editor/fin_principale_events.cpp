@@ -118,11 +118,15 @@ void fin_principale::aggiorna_puntini()
     disegna_cosa(Forme::forma);
 
     // The palette's highlight goes onto the tool of the element's kind, in
-    // the colour of its variant.
-    const int k = Forme::forma > 5 ? Forme::forma - 6 : Forme::forma;
+    // the colour of its variant. No tool draws a kind outside 0 to 11 (a
+    // document may hold any number there): the highlight then stays on the
+    // palette's own tool and variant.
+    const bool tipoNoto = Forme::forma >= 0 && Forme::forma <= 11;
+    const int k = tipoNoto ? Forme::forma % 6 : Forme::qualetool;
+    const bool seconda = tipoNoto ? Forme::forma >= 6 : Forme::inversioneforma;
     platform::RectangleShape* sel = fin_forme::instance().rec_sel;
     sel->move((k % 2) * 39 + 1, (platform::CInt(k / 2.0) + 1) * 39 + 1);
-    const QColor colore = Forme::forma < 6 ? Forme::colore_primo() : Forme::colore_secondo();
+    const QColor colore = seconda ? Forme::colore_secondo() : Forme::colore_primo();
     sel->setColors(colore, colore, colore);
 
     collocaMarcatori();

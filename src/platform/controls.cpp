@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -166,6 +167,11 @@ void EditField::focusInEvent(QFocusEvent* event)
 void EditField::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    // The field's own context menu holds the focus only while it is open:
+    // the user has not left the field, as Qt itself takes it.
+    const QWidget* popup = QApplication::activePopupWidget();
+    if (event->reason() == Qt::PopupFocusReason && popup && popup->parentWidget() == this)
+        return;
     emit lostFocus();
 }
 
