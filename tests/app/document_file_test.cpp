@@ -3,10 +3,13 @@
 // and saves that fail.
 #include "app_fixture.h"
 
+#include "create3d/fin_3d.h"
 #include "platform/conversions.h"
 
+#include <QAbstractButton>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTest>
 #include <cmath>
 #include <limits>
 
@@ -288,6 +291,81 @@ TEST_P(Malformed, IsRefusedWithOneBeepAndNothingChanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, Malformed, ::testing::ValuesIn(kDifetti),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+// The bytes this process has read from files so far; -1 where the system
+// does not tell.
+long long bytesRead()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+
+struct ContaNegativa {
+    const char* nome;
+    int riga; // the count line that holds -2
+    std::function<void(const QString& path)> apri;
+};
+
+void PrintTo(const ContaNegativa& c, std::ostream* os) { *os << c.nome; }
+
+void apriConDialogo(QAbstractButton* bottone, const QString& path)
+{
+    fin_3d::instance().mostra();
+    testsupport::processEvents();
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {path};
+    QTest::mouseClick(bottone, Qt::LeftButton);
+    EXPECT_EQ(dialogs.opens, 1);
+}
+
+const ContaNegativa kConteNegative[] = {
+    {"Drawing", 3, [](const QString& path) { Globali::apri_file(path); }},
+    {"Profile", 41, [](const QString& path) { Globali::apri_file(path); }},
+    {"Path", 51, [](const QString& path) { Globali::apri_file(path); }},
+    {"OpenAsProfile", 3, [](const QString& path) { apriConDialogo(fin_3d::instance().bottone_s_o, path); }},
+    {"OpenAsPath", 3, [](const QString& path) { apriConDialogo(fin_3d::instance().bottone_p_o, path); }},
+};
+
+class NegativeCount : public AppTest, public ::testing::WithParamInterface<ContaNegativa> {};
+
+// A count below -1 is no count: the file is refused at that line, and what
+// follows it is not read at all, however long it is (here 4 MB of values
+// after the last one).
+TEST_P(NegativeCount, IsRefusedAtItsOwnLine)
+{
+    const ContaNegativa& c = GetParam();
+    avvia();
+    disegna();
+    QStringList lines = documentoValido();
+    lines[c.riga] = QStringLiteral("-2");
+    QByteArray bytes = lines.join('\r').toLatin1() + '\r';
+    constexpr qsizetype kCoda = 4 << 20;
+    bytes.reserve(bytes.size() + kCoda);
+    while (bytes.size() < kCoda)
+        bytes += "0\r";
+    const QString path = percorso(QStringLiteral("negativa.mdn"));
+    scrivi(path, bytes);
+    const Stato before = stato();
+    platform::resetBeepCount();
+
+    const long long readBefore = bytesRead();
+    if (readBefore < 0)
+        GTEST_SKIP() << "this system does not tell the bytes a process has read";
+    c.apri(path);
+    const long long read = bytesRead() - readBefore;
+
+    EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_TRUE(stato() == before);
+    EXPECT_LT(read, kCoda / 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, NegativeCount, ::testing::ValuesIn(kConteNegative),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(AppTest, MissingFileIsRefusedAndAnEmptyNameDoesNothing)
