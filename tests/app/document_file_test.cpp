@@ -4,12 +4,15 @@
 #include "app_fixture.h"
 
 #include "create3d/fin_3d.h"
+#include "editor/fin_edita.h"
 #include "platform/conversions.h"
+#include "platform/held_events.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
 #include <cmath>
 #include <limits>
 
@@ -185,6 +188,53 @@ TEST_F(AppTest, SmallDocumentHasExactlyTheseLines)
         expected << (i == 10 ? "180" : "0");
     expected << "5" << "6" << "-1" << "0" << "0" << "-1";
     EXPECT_EQ(leggi(path), (expected.join('\r') + '\r').toLatin1());
+}
+
+// --- The user goes on while a document is read.
+
+// A click on the palette's "zoom in" and a digit typed into the x delta
+// while File > Open reads a long document of curves: neither runs inside
+// the reading, where the open would undo it; each runs once the document
+// is open, and once only: the fitted view is zoomed in by two, and the digit
+// follows the delta the open left.
+TEST_F(AppTest, AClickAndAKeyDuringOpenRunAfterItOnceEach)
+{
+    avvia();
+    documento::Document d;
+    for (int r = 0; r < 3000; ++r)
+        d.drawing.chain.rows.push_back(ElementRow{r % 2 ? 3.0 : 2.0, 10.0 * r, 10.0 * r, 10, 10, 0, 0});
+    const QString path = percorso(QStringLiteral("lungo.mdn"));
+    scrivi(path, documento::documentBytes(d));
+    ASSERT_TRUE(Globali::apri_file(path));
+    const double fitted = Geometria::zmfct;
+    App::_FileNew_Action();
+
+    fin_edita& editor = fin_edita::instance();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    QTest::mouseClick(editor.efxdelta, Qt::LeftButton);
+    ASSERT_TRUE(editor.efxdelta->hasFocus());
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {path};
+
+    testsupport::postClick(fin_forme::instance().bot_zoom(1));
+    testsupport::postKey(editor.efxdelta, Qt::Key_5, QStringLiteral("5"));
+    QThread::msleep(45); // the yield's interval is over: the reading's yields let events through
+    App::_FileOpen_Action();
+
+    ASSERT_EQ(Globali::fileattuale, path);
+    EXPECT_GT(platform::held::count(), 0);
+    EXPECT_EQ(Geometria::zmfct, fitted);
+    const QString delta = editor.efxdelta->text(); // the open's current element
+
+    testsupport::processEvents();
+    testsupport::processEvents();
+    EXPECT_EQ(platform::held::count(), 0);
+    EXPECT_EQ(Geometria::zmfct, 2 * fitted);
+    EXPECT_EQ(editor.efxdelta->text(), delta + "5");
+    EXPECT_EQ(Forme::dx, platform::Val(delta + "5"));
+    EXPECT_EQ(Forme::poli_q, 3000);
+    EXPECT_EQ(platform::beepCount(), 0);
 }
 
 // --- Malformed documents.
