@@ -3,10 +3,16 @@
 // and saves that fail.
 #include "app_fixture.h"
 
+#include "create3d/fin_3d.h"
+#include "editor/fin_edita.h"
 #include "platform/conversions.h"
+#include "platform/held_events.h"
 
+#include <QAbstractButton>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTest>
+#include <QThread>
 #include <cmath>
 #include <limits>
 
@@ -184,6 +190,53 @@ TEST_F(AppTest, SmallDocumentHasExactlyTheseLines)
     EXPECT_EQ(leggi(path), (expected.join('\r') + '\r').toLatin1());
 }
 
+// --- The user goes on while a document is read.
+
+// A click on the palette's "zoom in" and a digit typed into the x delta
+// while File > Open reads a long document of curves: neither runs inside
+// the reading, where the open would undo it; each runs once the document
+// is open, and once only: the fitted view is zoomed in by two, and the digit
+// follows the delta the open left.
+TEST_F(AppTest, AClickAndAKeyDuringOpenRunAfterItOnceEach)
+{
+    avvia();
+    documento::Document d;
+    for (int r = 0; r < 3000; ++r)
+        d.drawing.chain.rows.push_back(ElementRow{r % 2 ? 3.0 : 2.0, 10.0 * r, 10.0 * r, 10, 10, 0, 0});
+    const QString path = percorso(QStringLiteral("lungo.mdn"));
+    scrivi(path, documento::documentBytes(d));
+    ASSERT_TRUE(Globali::apri_file(path));
+    const double fitted = Geometria::zmfct;
+    App::_FileNew_Action();
+
+    fin_edita& editor = fin_edita::instance();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    QTest::mouseClick(editor.efxdelta, Qt::LeftButton);
+    ASSERT_TRUE(editor.efxdelta->hasFocus());
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {path};
+
+    testsupport::postClick(fin_forme::instance().bot_zoom(1));
+    testsupport::postKey(editor.efxdelta, Qt::Key_5, QStringLiteral("5"));
+    QThread::msleep(45); // the yield's interval is over: the reading's yields let events through
+    App::_FileOpen_Action();
+
+    ASSERT_EQ(Globali::fileattuale, path);
+    EXPECT_GT(platform::held::count(), 0);
+    EXPECT_EQ(Geometria::zmfct, fitted);
+    const QString delta = editor.efxdelta->text(); // the open's current element
+
+    testsupport::processEvents();
+    testsupport::processEvents();
+    EXPECT_EQ(platform::held::count(), 0);
+    EXPECT_EQ(Geometria::zmfct, 2 * fitted);
+    EXPECT_EQ(editor.efxdelta->text(), delta + "5");
+    EXPECT_EQ(Forme::dx, platform::Val(delta + "5"));
+    EXPECT_EQ(Forme::poli_q, 3000);
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
 // --- Malformed documents.
 
 // A valid document of 59 lines: drawing (lines 0-17, count on line 3, two
@@ -288,6 +341,81 @@ TEST_P(Malformed, IsRefusedWithOneBeepAndNothingChanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, Malformed, ::testing::ValuesIn(kDifetti),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+// The bytes this process has read from files so far; -1 where the system
+// does not tell.
+long long bytesRead()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+
+struct ContaNegativa {
+    const char* nome;
+    int riga; // the count line that holds -2
+    std::function<void(const QString& path)> apri;
+};
+
+void PrintTo(const ContaNegativa& c, std::ostream* os) { *os << c.nome; }
+
+void apriConDialogo(QAbstractButton* bottone, const QString& path)
+{
+    fin_3d::instance().mostra();
+    testsupport::processEvents();
+    testsupport::DialogScript dialogs;
+    dialogs.openAnswers = {path};
+    QTest::mouseClick(bottone, Qt::LeftButton);
+    EXPECT_EQ(dialogs.opens, 1);
+}
+
+const ContaNegativa kConteNegative[] = {
+    {"Drawing", 3, [](const QString& path) { Globali::apri_file(path); }},
+    {"Profile", 41, [](const QString& path) { Globali::apri_file(path); }},
+    {"Path", 51, [](const QString& path) { Globali::apri_file(path); }},
+    {"OpenAsProfile", 3, [](const QString& path) { apriConDialogo(fin_3d::instance().bottone_s_o, path); }},
+    {"OpenAsPath", 3, [](const QString& path) { apriConDialogo(fin_3d::instance().bottone_p_o, path); }},
+};
+
+class NegativeCount : public AppTest, public ::testing::WithParamInterface<ContaNegativa> {};
+
+// A count below -1 is no count: the file is refused at that line, and what
+// follows it is not read at all, however long it is (here 4 MB of values
+// after the last one).
+TEST_P(NegativeCount, IsRefusedAtItsOwnLine)
+{
+    const ContaNegativa& c = GetParam();
+    avvia();
+    disegna();
+    QStringList lines = documentoValido();
+    lines[c.riga] = QStringLiteral("-2");
+    QByteArray bytes = lines.join('\r').toLatin1() + '\r';
+    constexpr qsizetype kCoda = 4 << 20;
+    bytes.reserve(bytes.size() + kCoda);
+    while (bytes.size() < kCoda)
+        bytes += "0\r";
+    const QString path = percorso(QStringLiteral("negativa.mdn"));
+    scrivi(path, bytes);
+    const Stato before = stato();
+    platform::resetBeepCount();
+
+    const long long readBefore = bytesRead();
+    if (readBefore < 0)
+        GTEST_SKIP() << "this system does not tell the bytes a process has read";
+    c.apri(path);
+    const long long read = bytesRead() - readBefore;
+
+    EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_TRUE(stato() == before);
+    EXPECT_LT(read, kCoda / 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, NegativeCount, ::testing::ValuesIn(kConteNegative),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(AppTest, MissingFileIsRefusedAndAnEmptyNameDoesNothing)

@@ -206,6 +206,42 @@ INSTANTIATE_TEST_SUITE_P(Create3d, GenerationUndisturbed,
                          testing::Values(Solid{"TUBE", 0}, Solid{"REVOLVE", 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The user clicks the Solid box and presses an arrow key on the profile's
+// resolution slider while "Copy" generates a curved profile's text: neither
+// reaches its control until the text is on the clipboard, and then each
+// takes effect once.
+TEST_F(Create3d, AClickAndAKeyDuringCopyRunAfterItOnceEach)
+{
+    storeCurvedChains();
+    daticreatred[0] = 64;
+    daticreatred[1] = 64;
+    fin_3d& w = shown();
+    platform::CheckBox* solid = w.CheckB(0);
+    ASSERT_TRUE(solid->isEnabled() && w.slcrea3d(0)->isEnabled());
+    const bool wasSolid = solid->isChecked();
+    const double slot = daticreatred[6];
+
+    testsupport::postClick(solid);
+    testsupport::postKey(w.slcrea3d(0), Qt::Key_Right);
+    letTheYieldRun();
+    QTest::mouseClick(w.PushButton3, Qt::LeftButton);
+
+    EXPECT_GT(platform::held::count(), 0);
+    EXPECT_TRUE(platform::clipboardText().startsWith("ROTX "));
+    EXPECT_EQ(solid->isChecked(), wasSolid);
+    EXPECT_EQ(daticreatred[6], slot);
+    EXPECT_EQ(w.slcrea3d(0)->value(), 64);
+    EXPECT_EQ(daticreatred[0], 64.0);
+
+    testsupport::processEvents();
+    EXPECT_EQ(platform::held::count(), 0);
+    EXPECT_EQ(solid->isChecked(), !wasSolid);
+    EXPECT_NE(daticreatred[6], slot);
+    EXPECT_EQ(w.slcrea3d(0)->value(), 65);
+    EXPECT_EQ(daticreatred[0], 65.0);
+    EXPECT_EQ(platform::beepCount(), 0);
+}
+
 // --- A revolution that runs out of memory.
 
 namespace {

@@ -248,7 +248,8 @@ TEST_F(Create3d, EditProfileDropsTheHeights)
     EXPECT_EQ(esportazione::sagoma(1, kDZ), 7.0);
 }
 
-// A modified document is offered for saving before its chain is replaced.
+// A modified document is offered for saving before its chain is replaced,
+// by the stored profile or by the stored path.
 struct Domanda {
     const char* name;
     platform::SaveAnswer answer;
@@ -257,25 +258,40 @@ struct Domanda {
 
 void PrintTo(const Domanda& c, std::ostream* os) { *os << c.name; }
 
-class EditAsksFirst : public Create3dWithParam<Domanda> {};
+struct Modifica {
+    const char* name;
+    QAbstractButton* (*button)(fin_3d&);
+    int stored; // the rows of the chain it hands back
+};
+
+void PrintTo(const Modifica& m, std::ostream* os) { *os << m.name; }
+
+const Modifica kModifiche[] = {
+    {"EditProfile", [](fin_3d& w) -> QAbstractButton* { return w.bottone_s_e; }, 1},
+    {"EditPath", [](fin_3d& w) -> QAbstractButton* { return w.bottone_p_e; }, 2},
+};
+
+class EditAsksFirst : public Create3dWithParam<std::tuple<Modifica, Domanda>> {};
 
 TEST_P(EditAsksFirst, ReplacesTheChainOnlyWhenAllowed)
 {
+    const auto& [edit, domanda] = GetParam();
     Cartella dir;
     const QString doc = dir.percorso("doc.mdn");
     storeProfile(1);
+    storePath(2);
     storeChain(Forme::polilinea, Forme::poli_q, 4);
     Globali::fileattuale = doc;
     Globali::filemodificato = true;
     testsupport::DialogScript dialogs;
-    dialogs.saveChangesAnswers = {GetParam().answer};
+    dialogs.saveChangesAnswers = {domanda.answer};
     fin_3d& w = shown();
 
-    QTest::mouseClick(w.bottone_s_e, Qt::LeftButton);
+    QTest::mouseClick(edit.button(w), Qt::LeftButton);
     EXPECT_EQ(dialogs.saveChangesAsked, 1);
-    EXPECT_EQ(Forme::poli_q, GetParam().replaced ? 1 : 4);
-    EXPECT_EQ(w.isVisible(), !GetParam().replaced);
-    if (GetParam().answer == platform::SaveAnswer::Save) {
+    EXPECT_EQ(Forme::poli_q, domanda.replaced ? edit.stored : 4);
+    EXPECT_EQ(w.isVisible(), !domanda.replaced);
+    if (domanda.answer == platform::SaveAnswer::Save) {
         // The drawn chain of four went to the document before it was replaced.
         const auto saved = documento::parseDocument(Cartella::leggi(doc));
         ASSERT_TRUE(saved.has_value());
@@ -286,11 +302,15 @@ TEST_P(EditAsksFirst, ReplacesTheChainOnlyWhenAllowed)
     EXPECT_TRUE(Globali::filemodificato);
 }
 
-INSTANTIATE_TEST_SUITE_P(Create3d, EditAsksFirst,
-                         ::testing::Values(Domanda{"Save", platform::SaveAnswer::Save, true},
-                                           Domanda{"DontSave", platform::SaveAnswer::DontSave, true},
-                                           Domanda{"Cancel", platform::SaveAnswer::Cancel, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Create3d, EditAsksFirst,
+    ::testing::Combine(::testing::ValuesIn(kModifiche),
+                       ::testing::Values(Domanda{"Save", platform::SaveAnswer::Save, true},
+                                         Domanda{"DontSave", platform::SaveAnswer::DontSave, true},
+                                         Domanda{"Cancel", platform::SaveAnswer::Cancel, false})),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+    });
 
 // Edit mode holds only while the selection lies within the chain: the
 // handed-back chain's first element is selected, and a chain that comes
@@ -541,3 +561,41 @@ INSTANTIATE_TEST_SUITE_P(
                       Scala{"TubeOfLongLinesLargeButFinite", 0, 1e100, nullptr, false, true},
                       Scala{"TubeLargeButFinite", 0, 1e100, nullptr, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A half circle or a quarter circle whose end is its start (a document or a
+// modify can store one) has no shape but a well-defined text: its points lie
+// on its end point, so "Copy" and "Save.." take it like any other profile.
+class ZeroChordProfile : public Create3dWithParam<std::tuple<int, int>> {};
+
+TEST_P(ZeroChordProfile, IsCopiedAndSavedWithoutABeep)
+{
+    const auto [kind, solid] = GetParam();
+    Cartella dir;
+    const QString target = dir.percorso("testogdl.txt");
+    setChain(esportazione::sagoma, esportazione::sago_q,
+             {ElementRow{listello, 0, 0, 50, 0, 0, 0}, ElementRow{double(kind), 50, 0, 0, 0, 0, 0},
+              ElementRow{listello, 50, 0, 0, 40, 0, 0}});
+    storePath(2);
+    esportazione::profopath = solid;
+    testsupport::DialogScript dialogs;
+    dialogs.saveAnswers = {target};
+    fin_3d& w = shown();
+    platform::setClipboardText("before");
+
+    QTest::mouseClick(w.PushButton3, Qt::LeftButton);
+    QTest::mouseClick(w.PushButton2, Qt::LeftButton);
+
+    EXPECT_EQ(platform::beepCount(), 0);
+    const QString text = QString::fromStdString(esportazione::esportastringa);
+    EXPECT_TRUE(text.contains(solid == 1 ? "REVOLVE " : "TUBE ")) << text.toStdString();
+    EXPECT_FALSE(text.contains(QRegularExpression("nan|inf", QRegularExpression::CaseInsensitiveOption)));
+    EXPECT_EQ(platform::clipboardText(), text);
+    EXPECT_EQ(Cartella::leggi(target), text.toLatin1() + '\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(Create3d, ZeroChordProfile,
+                         ::testing::Combine(::testing::Values(int(toro), int(ovolo)), ::testing::Values(0, 1)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) == toro ? "HalfCircle" : "QuarterCircle") +
+                                    (std::get<1>(info.param) == 1 ? "Revolve" : "Tube");
+                         });

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 namespace {
 
@@ -436,6 +437,24 @@ TEST_F(Palette, SettingsButtonsOpenTheDialogs)
     fin_grid::instance().close();
     premi(palette().bot_setup(1));
     EXPECT_TRUE(fin_resol::exists() && fin_resol::instance().isVisible());
+}
+
+// Resting the pointer on a tool shows its help tag, English and Italian on
+// two lines, also while another window is the active one (the palette
+// floats beside the drawing and is seldom active itself).
+TEST_F(Palette, AToolShowsItsHelpTagWhileAnotherWindowIsActive)
+{
+    QWidget other; // another program's window, away from the palette
+    other.setGeometry(600, 450, 100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_FALSE(palette().isActiveWindow());
+
+    platform::BevelButton* tool = palette().bot_forma(1);
+    QTest::mouseMove(palette().windowHandle(), tool->mapTo(&palette(), QPoint(18, 18)));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_EQ(QToolTip::text(), "create/edit a torus of 180 degrees\ncrea/modifica un toro da 180 gradi");
 }
 
 TEST_F(Palette, EveryButtonShowsItsIcon)

@@ -150,6 +150,31 @@ TEST(LineReader, RefusesAllButRegularFilesWithinTheLimitWithoutWaiting)
     EXPECT_TRUE(LineReader::open(piccolo, 10));
 }
 
+// The limit holds for what is read, not only for the size the file had when
+// it was opened: a file that another program makes longer meanwhile stops
+// the reading as an error. Within the limit, what it grew by is read.
+TEST(LineReader, AFileThatGrowsPastTheLimitWhileItIsReadIsRefused)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cresce.mdn");
+    for (const int limit : {10, 40}) {
+        scrivi(path, "1\r2\r3\r4\r5\r");
+        const auto reader = LineReader::open(path, limit);
+        ASSERT_TRUE(reader) << limit;
+        QFile more(path);
+        ASSERT_TRUE(more.open(QIODevice::Append));
+        more.write("6\r7\r8\r9\r0\r");
+        more.close();
+        if (limit == 10) {
+            EXPECT_EQ(lines(*reader), std::vector<std::string>{});
+            EXPECT_TRUE(reader->failed());
+        } else {
+            EXPECT_EQ(lines(*reader).size(), 10u);
+            EXPECT_FALSE(reader->failed());
+        }
+    }
+}
+
 TEST(AtomicFile, ReplacesTheTargetOrLeavesItAsItWas)
 {
     QTemporaryDir dir;

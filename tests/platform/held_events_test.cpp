@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPainter>
@@ -27,9 +28,15 @@ public:
     static inline bool inCommand = false;
     int activations = 0, activationsInside = 0;
     int closeAsks = 0, closeAsksInside = 0;
+    int moves = 0, movesInside = 0;
     bool keepOpen = true;
 
 protected:
+    void Event_MouseMove(int, int) override
+    {
+        ++moves;
+        movesInside += inCommand;
+    }
     void Event_Activate() override
     {
         ++activations;
@@ -173,4 +180,24 @@ TEST(HeldEvents, ADialogLoopInsideTheSameCommandStillHoldsThem)
     }
     EXPECT_EQ(a.activations, 1);
     EXPECT_EQ(a.activationsInside, 0);
+}
+
+// The pointer moved during a command: the window system's news of it stays
+// in the window system's queue, since the yield takes no user input out of
+// it at all, and the window hears of the move once the command has ended
+// (when the loop next wakes up, for the repaint that a command leaves).
+TEST(HeldEvents, InputWaitsInTheWindowSystemsQueueUntilTheCommandHasEnded)
+{
+    Watched w;
+    activate(w);
+    w.moves = 0;
+
+    command(200, [&] { QCursor::setPos(w.body()->mapToGlobal(QPoint(50, 40))); });
+
+    EXPECT_EQ(w.moves, 0);
+    EXPECT_EQ(platform::held::count(), 0); // nothing was taken out to be kept back
+    w.update();
+    testsupport::processEvents();
+    EXPECT_EQ(w.moves, 1);
+    EXPECT_EQ(w.movesInside, 0);
 }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "platform/line_reader.h"
 
@@ -46,6 +48,22 @@ std::vector<Segment> segmentsOf(const std::vector<platform::DrawItem>& items)
         if (item.kind == platform::DrawItem::Kind::Segment)
             out.push_back({item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y(), item.color});
     return out;
+}
+
+void postClick(QWidget* widget)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(at);
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+}
+
+void postKey(QWidget* widget, Qt::Key key, const QString& text)
+{
+    QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+    QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
 }
 
 void processEvents()

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <vector>
 
 namespace testsupport {
@@ -35,6 +36,12 @@ std::vector<Segment> segmentsOf(const std::vector<platform::DrawItem>& items);
 
 // Lets queued paint and deferred-delete events run.
 void processEvents();
+
+// A click in the middle of a widget, and a key pressed and released on it,
+// as the window system hands them over: queued for whoever processes
+// events next.
+void postClick(QWidget* widget);
+void postKey(QWidget* widget, Qt::Key key, const QString& text = QString());
 
 // A file-size limit on this process for the lifetime of the object: every
 // write past `bytes` bytes of a file fails (with the signal that would end
