@@ -82,8 +82,9 @@ TEST_P(ElementKinds, AreSafeOnEveryRoad)
         premi(editor.bot_scorri(1));
     ASSERT_EQ(Forme::poli_d, 1);
     EXPECT_TRUE(suUnoStrumento(palette.rec_sel)) << palette.rec_sel->pos().x() << ", " << palette.rec_sel->pos().y();
-    if (!disegnato)
+    if (!disegnato) {
         EXPECT_EQ(palette.rec_sel->pos(), QPoint(1, 40)); // the palette's own tool, the line
+    }
     premi(editor.bot_scorri(2));
     premi(editor.bot_scorri(1));
     EXPECT_TRUE(suUnoStrumento(palette.rec_sel));

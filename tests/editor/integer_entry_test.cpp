@@ -101,15 +101,17 @@ TEST_P(IntegerFieldEntry, MeetsTheRuleOfATypedKey)
     }
     EXPECT_EQ(field->text(), QString::fromLatin1(c.mostrato));
     EXPECT_EQ(platform::beepCount(), c.beep);
-    if (c.campo == Campo::DeltaX)
+    if (c.campo == Campo::DeltaX) {
         EXPECT_DOUBLE_EQ(Forme::dx, platform::Val(field->text()));
+    }
 
     // Leaving the field changes neither the text nor the delta.
     QFocusEvent fuori(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(field, &fuori);
     EXPECT_EQ(field->text(), QString::fromLatin1(c.mostrato));
-    if (c.campo == Campo::DeltaX)
+    if (c.campo == Campo::DeltaX) {
         EXPECT_DOUBLE_EQ(Forme::dx, platform::Val(QString::fromLatin1(c.mostrato)));
+    }
 }
 
 std::vector<EntryCase> casi()
