@@ -105,8 +105,7 @@ void startUp(const QStringList& documents)
     s_started = true;
     s_pending.append(documents);
     const QStringList pending = std::exchange(s_pending, {});
-    for (const QString& path : pending)
-        Event_OpenDocument(path);
+    avvisaRifiutati(apriDocumenti(pending));
 }
 
 int run(QApplication& qt, const QStringList& documents)

@@ -25,6 +25,12 @@ void Event_EnableMenuItems();
 // about unsaved changes first.
 void Event_OpenDocument(const QString& path);
 
+// Documents named at start: each opened as Event_OpenDocument opens it, a
+// refused one with its beep; the messages of those refused come back, for
+// avvisaRifiutati to show in one box.
+QStringList apriDocumenti(const QStringList& paths);
+void avvisaRifiutati(const QStringList& messaggi);
+
 // Menu commands; each returns false (not handled further).
 bool _FileNew_Action();
 bool _FileOpen_Action();
@@ -35,7 +41,8 @@ bool _AppleModanovainfo_Action();
 
 // Writes the document to path (atomically). On success path is the current
 // file and the document is not modified; on failure the beep, and the
-// current file and the mark stay as they were.
+// current file and the mark stay as they were, and a message box names the
+// file and the reason.
 bool filesalva(const QString& path);
 
 // The "save the changes?" question, asked only when the document is

@@ -3,6 +3,7 @@
 #include "app/documento.h"
 #include "app/filetypes.h"
 #include "app/globali.h"
+#include "app/lingue.h"
 #include "create3d/fin_3d.h"
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
@@ -33,6 +34,15 @@ platform::SaveQuestionTexts questionTexts()
     return t;
 }
 
+// The window a file command runs from: the "Create 3D" window while it
+// stands in for the main window, else the main window.
+QWidget* finestraDelComando()
+{
+    if (fin_3d::exists() && fin_3d::instance().isVisible())
+        return &fin_3d::instance();
+    return &fin_principale::instance();
+}
+
 // The save dialog with the document type; true when a file was chosen and
 // written.
 bool salvaConNome()
@@ -52,8 +62,10 @@ namespace App {
 
 bool filesalva(const QString& path)
 {
-    if (!documento::writeDocument(path, documento::currentView())) {
+    platform::FileError error;
+    if (!documento::writeDocument(path, documento::currentView(), &error)) {
         platform::Beep();
+        platform::showFileFailure(finestraDelComando(), lingue::erroreSalvataggio(path, error));
         return false;
     }
     Globali::fileattuale = path;
@@ -108,19 +120,51 @@ void Event_OpenDocument(const QString& path)
     Globali::apri_file(path);
 }
 
+QStringList apriDocumenti(const QStringList& paths)
+{
+    QStringList rifiutati;
+    for (const QString& path : paths) {
+        if (path.isEmpty() || !salvaModifiche())
+            continue;
+        const QString messaggio = Globali::apri_file_in_silenzio(path);
+        if (!messaggio.isEmpty()) {
+            platform::Beep();
+            rifiutati << messaggio;
+        }
+    }
+    return rifiutati;
+}
+
+void avvisaRifiutati(const QStringList& messaggi)
+{
+    if (messaggi.isEmpty())
+        return;
+    // The beeps sounded as each was refused; the box lists them all.
+    platform::showFileFailure(finestraDelComando(), lingue::erroriApertura(messaggi));
+}
+
 } // namespace App
 
 namespace Globali {
 
 bool apri_file(const QString& path)
 {
+    const QString messaggio = apri_file_in_silenzio(path);
+    if (messaggio.isEmpty())
+        return !path.isEmpty();
+    platform::Beep();
+    platform::showFileFailure(finestraDelComando(), messaggio);
+    return false;
+}
+
+QString apri_file_in_silenzio(const QString& path)
+{
     if (path.isEmpty())
-        return false;
-    std::optional<documento::Document> document = documento::readDocument(path);
-    if (!document) {
-        platform::Beep();
-        return false;
-    }
+        return QString();
+    documento::ReadError error;
+    std::optional<documento::Document> document = documento::readDocument(path, &error);
+    if (!document)
+        return lingue::erroreApertura(path, error);
     // The document read, a visit to "Create 3D" ends as "Done" ends it, and
     // only then does the document take the place of the one the window
     // showed. A document refused leaves the visit as it was.
@@ -133,7 +177,7 @@ bool apri_file(const QString& path)
     // Fits the view to the drawing and rebuilds the backdrop.
     fin_forme::instance().zooma(3);
     fin_principale::instance().mostra_corrente();
-    return true;
+    return QString();
 }
 
 } // namespace Globali

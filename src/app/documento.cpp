@@ -5,6 +5,7 @@
 #include "platform/line_reader.h"
 #include "platform/yield.h"
 
+#include <cerrno>
 #include <cmath>
 #include <memory>
 #include <new>
@@ -98,19 +99,40 @@ class Reader {
 public:
     explicit Reader(platform::LineReader& lines) : m_lines(lines) {}
 
-    std::optional<double> value()
+    // The next line's number, or nothing (the line recorded as the one
+    // that failed, with what it should hold).
+    std::optional<double> value(Attesa attesa)
     {
+        m_attesa = attesa;
+        ++m_line;
         std::string_view line;
-        if (!m_lines.next(line))
+        if (!m_lines.next(line)) {
+            m_ended = !m_lines.failed();
             return std::nullopt;
-        return platform::decimalNumber(line);
+        }
+        const std::optional<double> v = platform::decimalNumber(line);
+        // A refusal after a number was read is the number's range.
+        m_numero = v.has_value();
+        return v;
+    }
+
+    // Why reading stopped: at the last line read.
+    ReadError error() const
+    {
+        ReadError e;
+        e.file = m_lines.error();
+        e.line = m_line;
+        e.expected = m_attesa;
+        e.ended = m_ended;
+        e.number = m_numero;
+        return e;
     }
 
     // An Integer value within [low, high], taken by truncation as the
     // program has always read them; scritto gets the value as written.
-    std::optional<int> integer(int low, int high, double* scritto = nullptr)
+    std::optional<int> integer(Attesa attesa, int low, int high, double* scritto = nullptr)
     {
-        const auto v = value();
+        const auto v = value(attesa);
         if (!v)
             return std::nullopt;
         const double t = std::trunc(*v);
@@ -127,7 +149,7 @@ public:
     // before any room is made for its rows.
     std::optional<std::vector<ElementRow>> rows()
     {
-        const auto c = value();
+        const auto c = value(Attesa::Count);
         if (!c || *c != std::floor(*c) || *c < -1.0)
             return std::nullopt;
         const double count = *c + 1.0;
@@ -140,7 +162,7 @@ public:
         for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
             ElementRow& row = out.emplace_back();
             for (double& cell : row) {
-                const auto v = value();
+                const auto v = value(Attesa::Value);
                 if (!v)
                     return std::nullopt;
                 cell = *v;
@@ -153,10 +175,10 @@ public:
     std::optional<Chain> chain()
     {
         Chain chain;
-        const auto grx = integer(kMinGrid, kMaxGrid);
+        const auto grx = integer(Attesa::Grid, kMinGrid, kMaxGrid);
         if (!grx)
             return std::nullopt;
-        const auto gry = integer(kMinGrid, kMaxGrid);
+        const auto gry = integer(Attesa::Grid, kMinGrid, kMaxGrid);
         if (!gry)
             return std::nullopt;
         auto r = rows();
@@ -171,7 +193,7 @@ public:
     std::optional<Drawing> drawing()
     {
         Drawing d;
-        const auto res = integer(kMinResolution, kMaxResolution, &d.risoluzioneScritta);
+        const auto res = integer(Attesa::Resolution, kMinResolution, kMaxResolution, &d.risoluzioneScritta);
         if (!res)
             return std::nullopt;
         auto chain = this->chain();
@@ -190,7 +212,7 @@ public:
             return std::nullopt;
         doc.drawing = std::move(*drawing);
         for (double& slot : doc.settings) {
-            const auto v = value();
+            const auto v = value(Attesa::Setting);
             if (!v)
                 return std::nullopt;
             slot = *v;
@@ -209,6 +231,10 @@ public:
 
 private:
     platform::LineReader& m_lines;
+    int m_line = 0; // the lines read so far
+    Attesa m_attesa = Attesa::Resolution;
+    bool m_ended = false;
+    bool m_numero = false;
 };
 
 ChainView viewOf(const Chain& chain) { return {chain.grx, chain.gry, chain.rows}; }
@@ -228,52 +254,70 @@ QByteArray documentBytes(const Document& document)
     return QByteArray::fromStdString(out.testo());
 }
 
-bool writeDocument(const QString& path, const DocumentView& document)
+bool writeDocument(const QString& path, const DocumentView& document, platform::FileError* error)
 {
     platform::AtomicFile file(path);
     Uscita out(&file);
     scrivi(out, document);
-    return out.fine() && file.commit();
+    const bool ok = out.fine() && file.commit();
+    if (error)
+        *error = file.error();
+    return ok;
 }
 
 namespace {
 
 // A document too large for the memory there is is refused like any other
 // that cannot be read.
-template <class T> std::optional<T> leggi(platform::LineReader* lines, std::optional<T> (Reader::*parte)())
+template <class T>
+std::optional<T> leggi(platform::LineReader* lines, std::optional<T> (Reader::*parte)(), ReadError* error,
+                       const platform::FileError& aperto = {})
 {
-    if (!lines)
+    ReadError ignored;
+    ReadError& why = error ? *error : ignored;
+    why = {};
+    if (!lines) {
+        why.file = aperto;
         return std::nullopt;
+    }
     try {
         Reader reader(*lines);
-        return (reader.*parte)();
+        std::optional<T> out = (reader.*parte)();
+        if (!out)
+            why = reader.error();
+        return out;
     } catch (const std::bad_alloc&) {
+        why.file = {platform::FileError::Kind::Unreadable, ENOMEM};
         return std::nullopt;
     }
 }
 
 } // namespace
 
-std::optional<Document> parseDocument(const QByteArray& bytes)
+std::optional<Document> parseDocument(const QByteArray& bytes, ReadError* error)
 {
     platform::LineReader lines(bytes);
-    return leggi(&lines, &Reader::document);
+    return leggi(&lines, &Reader::document, error);
 }
 
-std::optional<Drawing> parseDrawingSection(const QByteArray& bytes)
+std::optional<Drawing> parseDrawingSection(const QByteArray& bytes, ReadError* error)
 {
     platform::LineReader lines(bytes);
-    return leggi(&lines, &Reader::drawing);
+    return leggi(&lines, &Reader::drawing, error);
 }
 
-std::optional<Document> readDocument(const QString& path)
+std::optional<Document> readDocument(const QString& path, ReadError* error)
 {
-    return leggi(platform::LineReader::open(path).get(), &Reader::document);
+    platform::FileError aperto;
+    return leggi(platform::LineReader::open(path, platform::kMaxReadBytes, &aperto).get(), &Reader::document, error,
+                 aperto);
 }
 
-std::optional<Drawing> readDrawingSection(const QString& path)
+std::optional<Drawing> readDrawingSection(const QString& path, ReadError* error)
 {
-    return leggi(platform::LineReader::open(path).get(), &Reader::drawing);
+    platform::FileError aperto;
+    return leggi(platform::LineReader::open(path, platform::kMaxReadBytes, &aperto).get(), &Reader::drawing, error,
+                 aperto);
 }
 
 } // namespace documento

@@ -27,8 +27,12 @@ void setFileAttuale(const QString& path);
 
 // Opens the document at path (nothing for an empty path). The whole file is
 // checked first; a file that cannot be read or breaks the layout's rules is
-// refused with the beep and nothing changes. True when it was opened.
+// refused with the beep and a message box that names it and the reason, and
+// nothing changes. True when it was opened.
 bool apri_file(const QString& path);
+// The same without the beep and the box: the message comes back instead
+// (empty when the document was opened or the path is empty).
+QString apri_file_in_silenzio(const QString& path);
 
 // Back to a new, empty, untitled document that is not modified.
 void azzeratutto();

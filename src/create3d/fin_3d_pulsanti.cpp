@@ -6,6 +6,7 @@
 #include "app/documento.h"
 #include "app/filetypes.h"
 #include "app/globali.h"
+#include "app/lingue.h"
 #include "editor/fin_forme.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
@@ -25,16 +26,19 @@ namespace {
 
 // The drawing section of the document the user picks, checked as the
 // document reader checks it. Nothing when the user cancelled; a file that
-// cannot be read or fails the checks is refused with the beep. On success
+// cannot be read or fails the checks is refused with the beep and a message
+// over the "Create 3D" window that names it and the reason. On success
 // risoluzione holds line 1 as written (the slot keeps it unrounded).
 std::optional<documento::Drawing> leggiSezioneDisegno(double& risoluzione)
 {
     const QString path = platform::showOpenDialog(FileTypes::pModanovafileModanovaform);
     if (path.isEmpty())
         return std::nullopt;
-    std::optional<documento::Drawing> drawing = documento::readDrawingSection(path);
+    documento::ReadError error;
+    std::optional<documento::Drawing> drawing = documento::readDrawingSection(path, &error);
     if (!drawing) {
         platform::Beep();
+        platform::showFileFailure(&fin_3d::instance(), lingue::erroreApertura(path, error));
         return std::nullopt;
     }
     risoluzione = drawing->risoluzioneScritta;
@@ -204,8 +208,8 @@ void conTesto(fin_3d& w, const std::function<void()>& comando)
 
 // The text goes to a temporary file that then replaces the chosen one, so an
 // existing file is lost only once the new text is safely written. A text
-// that cannot be written beeps, and so does one that would hold a number
-// that overflowed: nothing is written then.
+// that cannot be written beeps and says why in a message box; one that
+// would hold a number that overflowed beeps: nothing is written then.
 void fin_3d::PushButton2_Action()
 {
     const QString path = platform::showSaveDialog(FileTypes::pText, QStringLiteral("testogdl"));
@@ -220,8 +224,10 @@ void fin_3d::PushButton2_Action()
         // The text, then the line end that writing it as one line adds; the
         // text goes out as it stands, without a copy.
         platform::AtomicFile file(path);
-        if (!(file.write(esportazione::esportastringa) && file.write("\n") && file.commit()))
+        if (!(file.write(esportazione::esportastringa) && file.write("\n") && file.commit())) {
             platform::Beep();
+            platform::showFileFailure(this, lingue::erroreSalvataggio(path, file.error()));
+        }
     });
 }
 

@@ -75,6 +75,20 @@ SaveAnswer askSaveChanges(const SaveQuestionTexts& texts)
     return SaveAnswer::Cancel;
 }
 
+void showFileFailure(QWidget* over, const QString& text)
+{
+    if (!over)
+        over = QApplication::activeWindow();
+    if (g_answers.failure) {
+        g_answers.failure(text, over);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok, over);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
 void setDialogAnswers(DialogAnswers answers) { g_answers = std::move(answers); }
 
 void clearDialogAnswers() { g_answers = DialogAnswers{}; }

@@ -1,10 +1,13 @@
 #pragma once
-// Modal questions the program asks: the open and save file dialogs and the
-// "save the changes?" question. Each goes through one seam that tests can
-// answer in place of the user.
+// Modal questions the program asks: the open and save file dialogs, the
+// "save the changes?" question and the message about a file command that
+// failed. Each goes through one seam that tests can answer in place of the
+// user.
 #include <QString>
 #include <QStringList>
 #include <functional>
+
+class QWidget;
 
 namespace platform {
 
@@ -30,11 +33,19 @@ struct SaveQuestionTexts {
 };
 SaveAnswer askSaveChanges(const SaveQuestionTexts& texts);
 
+// A file command that failed: a message box over the window of the command
+// (the active window when none is given) with the text and one OK button,
+// which the user closes. The caller beeps as it refuses.
+void showFileFailure(QWidget* over, const QString& text);
+
 // Test seam: while a handler is set it answers in place of the real dialog.
 struct DialogAnswers {
     std::function<QString(const FileType&)> open;
     std::function<QString(const FileType&, const QString& defaultName)> save;
     std::function<SaveAnswer(const SaveQuestionTexts&)> saveChanges;
+    // Sees the failure's text and the window it was shown over; the message
+    // counts as read and closed.
+    std::function<void(const QString& text, QWidget* over)> failure;
 };
 void setDialogAnswers(DialogAnswers answers);
 void clearDialogAnswers();

@@ -4,19 +4,43 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
 namespace platform {
 
-AtomicFile::AtomicFile(const QString& path) : m_file(path)
+AtomicFile::AtomicFile(const QString& path) : m_file(path), m_path(path)
 {
+    if (path.isEmpty() || QFileInfo(path).fileName().isEmpty()) {
+        m_error = {FileError::Kind::BadName, 0};
+        return;
+    }
     // Unbuffered, every write reaches the file at once and its failure is
     // seen there: a buffered write would fail only while the file is being
     // committed, where QSaveFile does not notice it and would rename a
     // truncated file over the old one.
-    m_ok = !path.isEmpty() && m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    errno = 0;
+    m_ok = m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (!m_ok)
+        fallito();
+}
+
+void AtomicFile::fallito()
+{
+    m_ok = false;
+    if (m_error)
+        return;
+    int code = errno;
+    if (code == 0) {
+        // Qt did not leave the system's reason behind: what can be seen of
+        // the folder tells the likeliest one.
+        const QFileInfo folder(QFileInfo(m_path).absolutePath());
+        code = !folder.exists() ? ENOENT : !folder.isDir() ? ENOTDIR : !folder.isWritable() ? EACCES : EIO;
+    }
+    m_error = writeError(code);
 }
 
 AtomicFile::~AtomicFile()
@@ -31,8 +55,9 @@ bool AtomicFile::write(std::string_view bytes)
         return false;
     const qint64 size = static_cast<qint64>(bytes.size());
     // A write cut short by a full disk or a size limit reports fewer bytes.
+    errno = 0;
     if (m_file.write(bytes.data(), size) != size || m_file.error() != QFileDevice::NoError)
-        m_ok = false;
+        fallito();
     return m_ok;
 }
 
@@ -40,22 +65,31 @@ bool AtomicFile::commit()
 {
     if (!m_file.isOpen())
         return false;
+    errno = 0;
     if (m_ok && (!m_file.flush() || m_file.error() != QFileDevice::NoError))
-        m_ok = false;
+        fallito();
 #ifdef Q_OS_UNIX
     // Some file systems report a full disk only when the data reaches it.
+    errno = 0;
     if (m_ok && ::fsync(m_file.handle()) != 0)
-        m_ok = false;
+        fallito();
 #endif
     if (!m_ok)
         m_file.cancelWriting(); // the commit then removes the temporary file
-    return m_file.commit() && m_ok;
+    errno = 0;
+    const bool committed = m_file.commit();
+    if (!committed && m_ok)
+        fallito(); // the rename over the target
+    return committed && m_ok;
 }
 
-bool writeFileAtomically(const QString& path, std::string_view bytes)
+bool writeFileAtomically(const QString& path, std::string_view bytes, FileError* error)
 {
     AtomicFile file(path);
-    return file.write(bytes) && file.commit();
+    const bool ok = file.write(bytes) && file.commit();
+    if (error)
+        *error = file.error();
+    return ok;
 }
 
 QString configFilePath(const QString& bareName)

@@ -4,6 +4,8 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "platform/file_error.h"
+
 #include <string_view>
 
 namespace platform {
@@ -23,17 +25,26 @@ public:
     // True when the target now holds every byte written.
     bool commit();
 
+    // Why the first step that failed did; nothing while all went well.
+    FileError error() const { return m_error; }
+
 private:
+    // Records the errno of the step that just failed (the first one only).
+    void fallito();
+
     QSaveFile m_file;
+    QString m_path;
     bool m_ok = false;
+    FileError m_error;
 };
 
 // The bytes written as one AtomicFile. False when anything went wrong; the
-// target is then unchanged.
-bool writeFileAtomically(const QString& path, std::string_view bytes);
-inline bool writeFileAtomically(const QString& path, const QByteArray& bytes)
+// target is then unchanged, and error (when given) tells why.
+bool writeFileAtomically(const QString& path, std::string_view bytes, FileError* error = nullptr);
+inline bool writeFileAtomically(const QString& path, const QByteArray& bytes, FileError* error = nullptr)
 {
-    return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                               error);
 }
 
 // The user's configuration folder for this program (created when missing),

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
@@ -35,10 +36,15 @@ LineReader::LineReader(std::unique_ptr<QFile> file, qint64 size, qint64 maxBytes
 
 LineReader::~LineReader() = default;
 
-std::unique_ptr<LineReader> LineReader::open(const QString& path, qint64 maxBytes)
+std::unique_ptr<LineReader> LineReader::open(const QString& path, qint64 maxBytes, FileError* error)
 {
-    if (path.isEmpty())
+    FileError ignored;
+    FileError& why = error ? *error : ignored;
+    why = {};
+    if (path.isEmpty()) {
+        why = readError(ENOENT);
         return nullptr;
+    }
     auto file = std::make_unique<QFile>();
     qint64 size = 0;
 #ifdef Q_OS_UNIX
@@ -46,26 +52,43 @@ std::unique_ptr<LineReader> LineReader::open(const QString& path, qint64 maxByte
     // it returns at once, and the file's type is then looked at on the very
     // file that was opened.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        why = readError(errno);
         return nullptr;
+    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes) {
+    if (::fstat(fd, &st) != 0)
+        why = readError(errno);
+    else if (!S_ISREG(st.st_mode))
+        why = {FileError::Kind::NotRegular, 0, S_ISDIR(st.st_mode)};
+    else if (st.st_size > maxBytes)
+        why = {FileError::Kind::TooLarge, 0};
+    if (why) {
         ::close(fd);
         return nullptr;
     }
     size = static_cast<qint64>(st.st_size);
     if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        why = readError(EIO);
         ::close(fd);
         return nullptr;
     }
 #else
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > maxBytes)
+    if (!info.exists())
+        why = readError(ENOENT);
+    else if (!info.isFile())
+        why = {FileError::Kind::NotRegular, 0, info.isDir()};
+    else if (info.size() > maxBytes)
+        why = {FileError::Kind::TooLarge, 0};
+    if (why)
         return nullptr;
     size = info.size();
     file->setFileName(path);
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        why = readError(EACCES);
         return nullptr;
+    }
 #endif
     return std::unique_ptr<LineReader>(new LineReader(std::move(file), size, maxBytes));
 }
@@ -84,9 +107,11 @@ bool LineReader::refill()
     std::memmove(data, data + m_begin, static_cast<std::size_t>(left));
     m_begin = 0;
     m_end = left;
+    errno = 0;
     const qint64 got = m_file->read(data + m_end, m_buffer.size() - m_end);
     if (got < 0) {
         m_failed = true;
+        m_error = readError(errno != 0 ? errno : EIO);
         return false;
     }
     if (got == 0) {
@@ -98,6 +123,7 @@ bool LineReader::refill()
     // A file that grew while it was read is held to its limit too.
     if (m_readBytes > m_maxBytes) {
         m_failed = true;
+        m_error = {FileError::Kind::TooLarge, 0};
         return false;
     }
     return true;

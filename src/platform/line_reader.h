@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "platform/file_error.h"
+
 #include <memory>
 #include <string_view>
 
@@ -28,8 +30,10 @@ public:
     // Opens a file for reading. Only a regular file of at most maxBytes is
     // read; a pipe, a device or a folder is refused without waiting, since
     // the file is opened without blocking and looked at before anything is
-    // read. Nothing when refused or when it cannot be opened.
-    static std::unique_ptr<LineReader> open(const QString& path, qint64 maxBytes = kMaxReadBytes);
+    // read. Nothing when refused or when it cannot be opened; error (when
+    // given) then tells why.
+    static std::unique_ptr<LineReader> open(const QString& path, qint64 maxBytes = kMaxReadBytes,
+                                            FileError* error = nullptr);
 
     // The next line without its ending, valid until the next call. False at
     // the end of the text, after a read error, and at a line longer than
@@ -43,6 +47,9 @@ public:
     // True when reading stopped at an error (including an over-long line or
     // a file that grew past its limit) rather than at the end.
     bool failed() const { return m_failed; }
+    // Why, when the file could not be read on or grew past its limit;
+    // nothing for an over-long line, which is the text's fault.
+    FileError error() const { return m_error; }
 
     static constexpr qsizetype kMaxLineBytes = 64 * 1024;
 
@@ -61,6 +68,7 @@ private:
     qint64 m_maxBytes = 0;
     bool m_atEnd = false;
     bool m_failed = false;
+    FileError m_error;
 };
 
 } // namespace platform

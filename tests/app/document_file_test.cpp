@@ -259,6 +259,7 @@ struct Difetto {
     std::function<void(QStringList&)> cambia;
     const char* fine; // line ending
     bool accettato;
+    const char* motivo = nullptr; // what the message of a refusal says
 };
 
 void PrintTo(const Difetto& d, std::ostream* os) { *os << d.nome; }
@@ -274,25 +275,54 @@ auto tronca(int n)
 void nulla(QStringList&) {}
 
 const Difetto kDifetti[] = {
-    {"truncated_in_drawing", tronca(10), "\r", false},
-    {"truncated_in_settings", tronca(25), "\r", false},
-    {"truncated_in_profile", tronca(45), "\r", false},
-    {"truncated_in_path", tronca(58), "\r", false},
-    {"empty_file", tronca(0), "\r", false},
-    {"word_for_a_setting", riga(20, "abc"), "\r", false},
-    {"word_after_digits_in_a_row", riga(5, "1x"), "\r", false},
-    {"empty_line_for_a_value", riga(30, ""), "\r", false},
-    {"count_minus_two", riga(3, "-2"), "\r", false},
-    {"count_with_fraction", riga(41, "1.5"), "\r", false},
-    {"huge_count", riga(51, "99999999999999999999"), "\r", false},
-    {"count_past_the_end", riga(51, "8"), "\r", false},
-    {"nan", riga(20, "nan"), "\r", false},
-    {"infinity", riga(7, "inf"), "\r", false},
-    {"too_large_for_a_double", riga(7, "1e999"), "\r", false},
-    {"resolution_zero", riga(0, "0"), "\r", false},
-    {"resolution_above_1024", riga(0, "1025"), "\r", false},
-    {"negative_grid", riga(1, "-1"), "\r", false},
-    {"grid_above_100000", riga(50, "100001"), "\r", false},
+    // A chain cut short is found at its count, which announces more rows
+    // than the rest of the file holds.
+    {"truncated_in_drawing", tronca(10), "\r", false,
+     "It is damaged: line 4 should hold the number of elements less one, "
+     "a whole number from -1 up to what the rest of the file holds."},
+    {"truncated_in_settings", tronca(25), "\r", false,
+     "It is damaged: it ends before line 26, which should hold a 3-D setting, a decimal number."},
+    {"truncated_in_profile", tronca(45), "\r", false,
+     "It is damaged: line 42 should hold the number of elements less one, "
+     "a whole number from -1 up to what the rest of the file holds."},
+    {"truncated_in_path", tronca(58), "\r", false,
+     "It is damaged: it ends before line 59, which should hold a value of an element, a decimal number."},
+    {"empty_file", tronca(0), "\r", false, "It is not a Modanova document."},
+    {"word_for_a_setting", riga(20, "abc"), "\r", false,
+     "It is damaged: line 21 should hold a 3-D setting, a decimal number."},
+    {"word_after_digits_in_a_row", riga(5, "1x"), "\r", false,
+     "It is damaged: line 6 should hold a value of an element, a decimal number."},
+    {"empty_line_for_a_value", riga(30, ""), "\r", false,
+     "It is damaged: line 31 should hold a 3-D setting, a decimal number."},
+    {"count_minus_two", riga(3, "-2"), "\r", false,
+     "It is damaged: line 4 should hold the number of elements less one, "
+     "a whole number from -1 up to what the rest of the file holds."},
+    {"count_with_fraction", riga(41, "1.5"), "\r", false,
+     "It is damaged: line 42 should hold the number of elements less one, "
+     "a whole number from -1 up to what the rest of the file holds."},
+    {"huge_count", riga(51, "99999999999999999999"), "\r", false,
+     "It is damaged: line 52 should hold the number of elements less one, "
+     "a whole number from -1 up to what the rest of the file holds."},
+    {"count_past_the_end", riga(51, "8"), "\r", false,
+     "It is damaged: line 52 should hold the number of elements less one, "
+     "a whole number from -1 up to what the rest of the file holds."},
+    {"nan", riga(20, "nan"), "\r", false,
+     "It is damaged: line 21 should hold a 3-D setting, a decimal number."},
+    {"infinity", riga(7, "inf"), "\r", false,
+     "It is damaged: line 8 should hold a value of an element, a decimal number."},
+    {"too_large_for_a_double", riga(7, "1e999"), "\r", false,
+     "It is damaged: line 8 should hold a value of an element, a decimal number."},
+    {"resolution_zero", riga(0, "0"), "\r", false,
+     "It is damaged: line 1 should hold the arc resolution, a whole number from 1 to 1024."},
+    {"resolution_above_1024", riga(0, "1025"), "\r", false,
+     "It is damaged: line 1 should hold the arc resolution, a whole number from 1 to 1024."},
+    {"negative_grid", riga(1, "-1"), "\r", false,
+     "It is damaged: line 2 should hold a grid spacing, a whole number from 0 to 100000."},
+    {"grid_above_100000", riga(50, "100001"), "\r", false,
+     "It is damaged: line 51 should hold a grid spacing, a whole number from 0 to 100000."},
+    {"a_word_for_the_first_line", riga(0, "Modanova"), "\r", false, "It is not a Modanova document."},
+    {"binary_bytes", [](QStringList& l) { l = {QString::fromLatin1("\x89PNG\x1a\x01\x02")}; }, "\n", false,
+     "It is not a Modanova document."},
     {"resolution_1024_and_grid_0", [](QStringList& l) { l[0] = "1024"; l[2] = "0"; }, "\r", true},
     {"grid_100000", riga(39, "100000"), "\r", true},
     {"lf_line_ends", nulla, "\n", true},
@@ -323,10 +353,12 @@ TEST_P(Malformed, IsRefusedWithOneBeepAndNothingChanged)
     scrivi(path, bytes);
 
     platform::resetBeepCount();
+    testsupport::DialogScript dialogs;
     const bool opened = Globali::apri_file(path);
 
     EXPECT_EQ(opened, d.accettato);
     if (d.accettato) {
+        EXPECT_TRUE(dialogs.failures.empty());
         EXPECT_EQ(platform::beepCount(), 0);
         EXPECT_EQ(Globali::fileattuale, path);
         EXPECT_FALSE(Globali::filemodificato);
@@ -334,6 +366,8 @@ TEST_P(Malformed, IsRefusedWithOneBeepAndNothingChanged)
         EXPECT_EQ(esportazione::sago_q, 1);
     } else {
         EXPECT_EQ(platform::beepCount(), 1);
+        EXPECT_EQ(dialogs.failures,
+                  std::vector<QString>{"\"" + path + "\" could not be opened.\n\n" + QString::fromUtf8(d.motivo)});
         EXPECT_TRUE(stato() == before);
         EXPECT_EQ(Globali::fileattuale, mine);
         EXPECT_TRUE(Globali::filemodificato);
@@ -423,10 +457,12 @@ TEST_F(AppTest, MissingFileIsRefusedAndAnEmptyNameDoesNothing)
     avvia();
     disegna();
     const Stato before = stato();
+    testsupport::DialogScript dialogs;
     EXPECT_FALSE(Globali::apri_file(percorso(QStringLiteral("nessuno.mdn"))));
     EXPECT_EQ(platform::beepCount(), 1);
     EXPECT_FALSE(Globali::apri_file(QString()));
     EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_EQ(dialogs.failures.size(), 1u);
     EXPECT_TRUE(stato() == before);
 }
 
@@ -507,10 +543,13 @@ TEST_F(AppTest, SaveWhoseFolderHasGoneBeepsAndKeepsTheMark)
     disegna();
     ASSERT_TRUE(QDir(percorso(QStringLiteral("sub"))).removeRecursively());
     platform::resetBeepCount();
+    testsupport::DialogScript dialogs;
 
     App::_FileSave_Action();
 
     EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_EQ(dialogs.failures,
+              std::vector<QString>{"\"" + path + "\" could not be saved.\n\nThe folder does not exist."});
     EXPECT_EQ(Globali::fileattuale, path);
     EXPECT_TRUE(Globali::filemodificato);
 }

@@ -163,8 +163,10 @@ TEST_F(AppTest, AMalformedDocumentOnTheCommandLineLeavesTheEmptyDocument)
 {
     const QString path = percorso(QStringLiteral("rotto.mdn"));
     scrivi(path, "8\r10\r10\r5\r");
+    testsupport::DialogScript dialogs;
     App::startUp({path});
     EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_EQ(dialogs.failures.size(), 1u);
     EXPECT_TRUE(Globali::fileattuale.isEmpty());
     EXPECT_EQ(Forme::poli_q, 0);
 }

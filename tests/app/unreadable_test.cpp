@@ -1,8 +1,11 @@
 // Files that are no documents to read: a pipe, a device, a folder and a file
 // over the largest size, named on the command line, handed over by the
-// system or chosen in File > Open... Each is refused with one beep, at once
-// and before anything of it is read, and the document stays as it was.
+// system or chosen in File > Open... Each is refused with one beep and a
+// message that names it and says why, at once and before anything of it is
+// read, and the document stays as it was.
 #include "app_fixture.h"
+
+#include "editor/fin_principale.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -21,6 +24,15 @@ struct Apertura {
 
 void PrintTo(const Apertura& a, std::ostream* os) { *os << a.nome; }
 
+QString messaggio(const testsupport::Unreadable& file)
+{
+    const std::string kind = file.kind;
+    const char* motivo = kind == "folder"     ? "It is a folder, not a file."
+                         : kind == "oversize" ? "It is larger than 256 MB."
+                                              : "It is not a regular file (it is a pipe, a device or the like).";
+    return "\"" + file.path + "\" could not be opened.\n\n" + motivo;
+}
+
 class Unreadable : public AppTest, public ::testing::WithParamInterface<Apertura> {};
 
 TEST_P(Unreadable, IsRefusedAtOnceWithOneBeepAndChangesNothing)
@@ -36,13 +48,21 @@ TEST_P(Unreadable, IsRefusedAtOnceWithOneBeepAndChangesNothing)
 
     if (GetParam().via == Via::CommandLine) {
         // Good documents around them are opened all the same.
-        QStringList documenti;
-        for (const testsupport::Unreadable& file : files)
+        // One message lists every refused one.
+        QStringList documenti, messaggi;
+        for (const testsupport::Unreadable& file : files) {
             documenti << file.path << buono;
+            messaggi << messaggio(file);
+        }
+        testsupport::DialogScript dialogs;
         App::startUp(documenti);
         EXPECT_EQ(Globali::fileattuale, buono);
         EXPECT_EQ(Forme::poli_q, 1);
         EXPECT_EQ(platform::beepCount(), static_cast<int>(files.size()));
+        EXPECT_EQ(dialogs.failures, std::vector<QString>{QStringLiteral("%1 documents could not be opened:\n\n")
+                                                             .arg(files.size()) +
+                                                         messaggi.join("\n\n")});
+        EXPECT_EQ(dialogs.failureWindows, std::vector<QWidget*>{&fin_principale::instance()});
         return;
     }
     avvia();
@@ -64,6 +84,7 @@ TEST_P(Unreadable, IsRefusedAtOnceWithOneBeepAndChangesNothing)
         }
         EXPECT_EQ(dialogs.saveChangesAsked, 1);
         EXPECT_EQ(platform::beepCount(), 1);
+        EXPECT_EQ(dialogs.failures, std::vector<QString>{messaggio(file)});
         EXPECT_TRUE(stato() == prima);
     }
 }

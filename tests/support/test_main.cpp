@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -10,5 +12,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Modanova"));
     QApplication::setOrganizationName(QStringLiteral("Modanova"));
     ::testing::InitGoogleTest(&argc, argv);
+    testsupport::guardUnansweredMessages();
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "support/test_support.h"
 
 #include <QApplication>
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -9,6 +10,9 @@
 #include "platform/line_reader.h"
 
 #include <QFile>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
 
 #include <csignal>
 #include <fcntl.h>
@@ -36,10 +40,23 @@ DialogScript::DialogScript()
         const size_t i = static_cast<size_t>(saveChangesAsked++);
         return i < saveChangesAnswers.size() ? saveChangesAnswers[i] : platform::SaveAnswer::Cancel;
     };
+    answers.failure = [this](const QString& text, QWidget* over) {
+        failures.push_back(text);
+        failureWindows.push_back(over);
+    };
     platform::setDialogAnswers(std::move(answers));
 }
 
-DialogScript::~DialogScript() { platform::clearDialogAnswers(); }
+DialogScript::~DialogScript() { guardUnansweredMessages(); }
+
+void guardUnansweredMessages()
+{
+    platform::DialogAnswers answers;
+    answers.failure = [](const QString& text, QWidget*) {
+        ADD_FAILURE() << "a message no test answered: " << text.toStdString();
+    };
+    platform::setDialogAnswers(std::move(answers));
+}
 
 std::vector<Segment> segmentsOf(const std::vector<platform::DrawItem>& items)
 {
@@ -88,6 +105,38 @@ FileSizeLimit::~FileSizeLimit()
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = static_cast<rlim_t>(m_previous);
     setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+namespace {
+
+struct Capacita {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    bool get() { return syscall(SYS_capget, &header, data) == 0; }
+    bool set() { return syscall(SYS_capset, &header, data) == 0; }
+};
+
+} // namespace
+
+PermissionsHold::PermissionsHold()
+{
+    Capacita c;
+    if (!c.get())
+        return;
+    m_effective[0] = c.data[0].effective;
+    m_effective[1] = c.data[1].effective;
+    c.data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+    m_changed = c.set();
+}
+
+PermissionsHold::~PermissionsHold()
+{
+    Capacita c;
+    if (!m_changed || !c.get())
+        return;
+    c.data[0].effective = m_effective[0];
+    c.data[1].effective = m_effective[1];
+    c.set();
 }
 
 QStringList fileNames(const QString& folder)

@@ -24,8 +24,15 @@ public:
     std::vector<QString> saveDefaultNames;
     std::vector<QString> openTypes;
     std::vector<QString> questions;
+    // The messages of failed file commands, and the windows they were over.
+    std::vector<QString> failures;
+    std::vector<QWidget*> failureWindows;
     int opens = 0, saves = 0, saveChangesAsked = 0;
 };
+
+// Outside a DialogScript, a message about a failed file command fails the
+// test instead of waiting for a click that never comes; test_main sets this.
+void guardUnansweredMessages();
 
 // The segments of a live layer or list of items, for comparisons.
 struct Segment {
@@ -55,6 +62,21 @@ public:
 
 private:
     unsigned long long m_previous = 0;
+};
+
+// Permissions hold for this process for the lifetime of the object, also
+// when it runs as root: the capabilities that let root read and write past
+// them are set aside (kept, so that they come back afterwards).
+class PermissionsHold {
+public:
+    PermissionsHold();
+    ~PermissionsHold();
+    PermissionsHold(const PermissionsHold&) = delete;
+    PermissionsHold& operator=(const PermissionsHold&) = delete;
+
+private:
+    unsigned m_effective[2] = {0, 0};
+    bool m_changed = false;
 };
 
 // The names of the files in a folder, to see that nothing was left behind.
