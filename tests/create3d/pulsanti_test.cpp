@@ -173,6 +173,13 @@ TEST_P(OpenRefused, BeepsAndKeepsTheStoredChains)
     EXPECT_EQ(esportazione::perc_grx, 9);
     EXPECT_EQ(daticreatred[0], 8.0);
     EXPECT_EQ(daticreatred[1], 8.0);
+    // Each refusal is told over this window, naming the file.
+    ASSERT_EQ(dialogs.failures.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_TRUE(dialogs.failures[i].startsWith("\"" + QDir::toNativeSeparators(file) + "\" could not be opened."))
+            << dialogs.failures[i].toStdString();
+        EXPECT_EQ(dialogs.failureWindows[i], &w);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -388,6 +395,11 @@ TEST_F(Create3d, SaveThatCannotWriteBeepsAndLeavesTheFileAlone)
     w.PushButton2->click();
     w.PushButton2->click();
     EXPECT_EQ(platform::beepCount(), 2);
+    ASSERT_EQ(dialogs.failures.size(), 2u);
+    EXPECT_TRUE(dialogs.failures[1].startsWith("\"" + QDir::toNativeSeparators(dir.percorso("missing/testogdl.txt"))
+                                               + "\" could not be saved."));
+    EXPECT_TRUE(dialogs.failures[1].endsWith("The folder does not exist.")) << dialogs.failures[1].toStdString();
+    EXPECT_EQ(dialogs.failureWindows[1], &w);
     EXPECT_TRUE(QFileInfo(occupied).isDir());
     EXPECT_EQ(QDir(dir.percorso("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"occupied"});
 }
@@ -409,6 +421,10 @@ TEST_F(Create3d, SaveThatFailsWhileWritingKeepsTheOldText)
         w.PushButton2->click();
     }
     EXPECT_EQ(platform::beepCount(), 2);
+    ASSERT_EQ(dialogs.failures.size(), 2u);
+    for (const QString& message : dialogs.failures)
+        EXPECT_EQ(message, "\"" + QDir::toNativeSeparators(target) + "\" could not be saved.\n\n"
+                           "The file would be larger than the system allows.");
     EXPECT_EQ(Cartella::leggi(target), vecchio);
     EXPECT_EQ(testsupport::fileNames(dir.percorso("")), QStringList{"testogdl.txt"});
 }
