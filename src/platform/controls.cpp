@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -173,6 +174,12 @@ void EditField::keyPressEvent(QKeyEvent* event)
 {
     QLineEdit::keyPressEvent(event);
     emit keyDown(event->text());
+}
+
+void takeFocusedFieldText()
+{
+    if (auto* field = qobject_cast<EditField*>(QApplication::focusWidget()))
+        field->takeText();
 }
 
 // --- PushButton
