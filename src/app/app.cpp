@@ -12,6 +12,7 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/beep.h"
+#include "platform/controls.h"
 #include "platform/system.h"
 #include "platform/yield.h"
 
@@ -188,6 +189,14 @@ void Event_Close()
 {
     if (!scriviPreferenze())
         platform::Beep();
+}
+
+void primaDelComando()
+{
+    if (platform::insideYield())
+        return;
+    platform::takeFocusedFieldText();
+    Event_EnableMenuItems();
 }
 
 void Event_EnableMenuItems()

@@ -31,6 +31,13 @@ void Event_OpenDocument(const QString& path);
 QStringList apriDocumenti(const QStringList& paths);
 void avvisaRifiutati(const QStringList& messaggi);
 
+// Runs before every File command, by shortcut or menu, and before the main
+// window's close request: the field with the keyboard focus takes its text
+// as leaving it would (stored, the document marked), and the File items are
+// enabled anew, so the command works on what the screen shows. Nothing
+// while a long command lets the window system in.
+void primaDelComando();
+
 // Menu commands; each returns false (not handled further).
 bool _FileNew_Action();
 bool _FileOpen_Action();

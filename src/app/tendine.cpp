@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,6 +104,37 @@ private:
     mutable QStyleOptionMenuItem m_plain;
 };
 
+// A File command's shortcut is about to act: the command first gets what
+// the screen shows. The key reaches the focused field as a shortcut
+// override before Qt looks for the command, so File > Save, enabled only
+// once the typed value has marked the document, is found as well. Under a
+// modal window that does not carry the commands (a dialog of the program's
+// or of Qt's) the shortcut does nothing, and the field is left alone.
+class PrimaDelComando : public QObject {
+public:
+    PrimaDelComando(QMenu* file, QObject* parent) : QObject(parent), m_file(file) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride && m_file && comandoFile(*static_cast<QKeyEvent*>(event)))
+            App::primaDelComando();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool comandoFile(const QKeyEvent& key) const
+    {
+        const QKeySequence pressed(key.keyCombination());
+        QWidget* modal = QApplication::activeModalWidget();
+        for (QAction* a : m_file->actions())
+            if (!a->shortcut().isEmpty() && a->shortcut().matches(pressed) == QKeySequence::ExactMatch)
+                return !modal || modal->actions().contains(a);
+        return false;
+    }
+
+    QPointer<QMenu> m_file;
+};
+
 } // namespace
 
 Tendine& Tendine::instance()
@@ -172,8 +204,11 @@ Tendine::Tendine()
     file->setStyle(style);
     edit->setStyle(style);
 
-    // The platform looks at the items again before it shows a menu.
-    connect(file, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });
+    // The platform looks at the items again before it shows a menu; a File
+    // command chosen from it, like one typed, works on what the screen shows.
+    connect(file, &QMenu::aboutToShow, this, [] { App::primaDelComando(); });
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(new PrimaDelComando(file, this));
     connect(edit, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });
 }
 

@@ -35,7 +35,13 @@ void mostraDelta()
 
 void fin_principale::Event_Open() { Geometria::gri_aggiungipict = false; }
 
-bool fin_principale::Event_CancelClose() { return !App::richiestaChiusura(); }
+// A close request is a command like the menu's Quit: a value typed and not
+// yet left counts.
+bool fin_principale::Event_CancelClose()
+{
+    App::primaDelComando();
+    return !App::richiestaChiusura();
+}
 
 void fin_principale::Event_Close() { App::termina(); }
 

@@ -181,6 +181,12 @@ void EditField::keyPressEvent(QKeyEvent* event)
     emit keyDown(event->text());
 }
 
+void takeFocusedFieldText()
+{
+    if (auto* field = qobject_cast<EditField*>(QApplication::focusWidget()))
+        field->takeText();
+}
+
 // --- PushButton
 PushButton::PushButton(QWidget* parent) : QPushButton(parent)
 {

@@ -63,6 +63,9 @@ public:
     // field too narrow for the text would show its tail, which reads as
     // another number; outside editing the caret goes to the start instead.
     void setText(const QString& text);
+    // The field takes its text as leaving it would (its LostFocus runs),
+    // while it keeps the keyboard focus.
+    void takeText() { emit lostFocus(); }
 signals:
     void lostFocus();
     // After the key has taken effect: the field's text is what the user sees.
@@ -77,6 +80,10 @@ private:
     QColor m_back = Qt::white;
     bool m_caretParked = false; // at the start by setText, not by the user
 };
+
+// The field that has the keyboard focus, in whichever window, takes its text
+// as leaving it would; nothing when the focus is not in an edit field.
+void takeFocusedFieldText();
 
 class PushButton : public QPushButton {
     Q_OBJECT
