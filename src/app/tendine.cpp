@@ -116,8 +116,13 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::ShortcutOverride && m_file && comandoFile(*static_cast<QKeyEvent*>(event)))
+        // The override is kept from the focused widget too: a line edit on
+        // X11 claims Ctrl+E as "end of line", and the command would never run.
+        if (event->type() == QEvent::ShortcutOverride && m_file && comandoFile(*static_cast<QKeyEvent*>(event))) {
             App::primaDelComando();
+            event->ignore();
+            return true;
+        }
         return QObject::eventFilter(watched, event);
     }
 

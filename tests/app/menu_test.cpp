@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -267,4 +268,35 @@ TEST_F(AppTest, ShortcutsWorkInEveryWindow)
             EXPECT_EQ(fin_principale::instance().isVisible(), c.visitaFinita) << c.item;
         }
     }
+}
+
+// A field that has the keyboard focus does not keep a File shortcut for
+// itself: a line edit on X11 claims Ctrl+E as "end of line" (the offscreen
+// platform binds no such key, so a field here claims every key the same way),
+// and Ctrl+E still opens "Create 3D" from the numeric editor.
+TEST_F(AppTest, FileShortcutsWinOverAFocusedField)
+{
+    class Avida : public QLineEdit {
+    public:
+        using QLineEdit::QLineEdit;
+    protected:
+        bool event(QEvent* e) override
+        {
+            if (e->type() == QEvent::ShortcutOverride) {
+                e->accept();
+                return true;
+            }
+            return QLineEdit::event(e);
+        }
+    };
+    avvia();
+    fin_edita& editor = fin_edita::instance();
+    Avida* field = new Avida(&editor);
+    field->show();
+    editor.activateWindow();
+    field->setFocus();
+    QSignalSpy spy(Tendine::instance().item("FileCreate3D"), &QAction::triggered);
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_TRUE(fin_3d::instance().isVisible());
 }
