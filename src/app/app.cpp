@@ -78,9 +78,9 @@ public:
 // The main window is never smaller than this, whatever the screen reports.
 constexpr int kMinLato = 64;
 
-void enable(const char* name, bool on)
+void enable(Tendine::Voce voce, bool on)
 {
-    if (QAction* a = Tendine::instance().item(QString::fromLatin1(name)))
+    if (QAction* a = Tendine::instance().voce(voce))
         a->setEnabled(on);
 }
 
@@ -201,12 +201,12 @@ void primaDelComando()
 
 void Event_EnableMenuItems()
 {
-    enable("FileNew", true);
-    enable("FileOpen", true);
-    enable("FileSave", !Globali::fileattuale.isEmpty() && Globali::filemodificato);
-    enable("FileSaveas", true);
-    enable("FileCreate3D", true);
-    enable("AppleModanovainfo", true);
+    enable(Tendine::Voce::FileNew, true);
+    enable(Tendine::Voce::FileOpen, true);
+    enable(Tendine::Voce::FileSave, !Globali::fileattuale.isEmpty() && Globali::filemodificato);
+    enable(Tendine::Voce::FileSaveas, true);
+    enable(Tendine::Voce::FileCreate3D, true);
+    enable(Tendine::Voce::AppleModanovainfo, true);
 }
 
 bool _FileNew_Action()

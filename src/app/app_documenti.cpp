@@ -68,7 +68,7 @@ bool filesalva(const QString& path)
         platform::showFileFailure(finestraDelComando(), lingue::erroreSalvataggio(path, error));
         return false;
     }
-    Globali::fileattuale = path;
+    Globali::setFileAttuale(path);
     Globali::setModificato(false);
     return true;
 }
@@ -172,7 +172,7 @@ QString apri_file_in_silenzio(const QString& path)
         fin_3d::instance().concludiVisita();
     documento::applyDocument(std::move(*document));
     fin_forme::instance().adegua_modo();
-    fileattuale = path;
+    setFileAttuale(path);
     setModificato(false);
     // Fits the view to the drawing and rebuilds the backdrop.
     fin_forme::instance().zooma(3);

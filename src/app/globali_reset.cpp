@@ -56,9 +56,8 @@ void azzeratutto()
     Forme::ricomincia();
     Geometria::vista_iniziale();
 
-    fileattuale.clear();
-    filemodificato = false;
-    platform::requestMenuEnable();
+    setFileAttuale(QString());
+    setModificato(false);
 
     Geometria::disegna_griglia();
     fin_principale::instance().mostra_corrente();

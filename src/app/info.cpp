@@ -56,7 +56,7 @@ info::info() : SingleWindow(platform::FrameKind::MovableModal)
     StaticText1 = new platform::StaticText(body());
     platform::placeControl(StaticText1, 22, 6, 220, 16);
     StaticText1->setText(QStringLiteral("Modanova - v1.10 UB"));
-    StaticText1->setTextAlign(1);
+    StaticText1->setTextAlign(platform::Allinea::Sinistra);
     StaticText1->setTextColor(QColor(0x00, 0x7F, 0x00));
     StaticText1->setTextFont(QStringLiteral("arial"), 12);
     StaticText1->setBold(true);
@@ -64,7 +64,7 @@ info::info() : SingleWindow(platform::FrameKind::MovableModal)
     StaticText2 = new platform::StaticText(body());
     platform::placeControl(StaticText2, 22, 24, 220, 16);
     StaticText2->setText(QStringLiteral("by the Modanova authors"));
-    StaticText2->setTextAlign(1);
+    StaticText2->setTextAlign(platform::Allinea::Sinistra);
     StaticText2->setTextColor(QColor(0x00, 0x00, 0x7F));
     StaticText2->setTextFont(QStringLiteral("arial"), 12);
     StaticText2->setBold(true);

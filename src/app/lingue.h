@@ -1,9 +1,10 @@
 #pragma once
-// The texts the two interface languages switch, by the name of the item or
-// control they go to.
+// The texts the two interface languages switch, by the item or control
+// they go to.
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace platform {
 struct FileError;
@@ -14,21 +15,60 @@ struct ReadError;
 
 namespace lingue {
 
+// Where a text of the interface goes: the menu bar's items in the order
+// they are written, then the "Create 3D" window's title and its controls.
+enum class Bersaglio {
+    FileMenu,
+    FileNew,
+    FileOpen,
+    FileSave,
+    FileSaveas,
+    FileCreate3D,
+    FileQuit,
+    EditUndo,
+    EditCut,
+    EditCopy,
+    EditPaste,
+    EditClear,
+    Fin3d, // the window's title
+    StaticText1,
+    StaticText2,
+    StaticT1,
+    StaticT2,
+    StaticText5,
+    StaticText6,
+    StaticText3,
+    StaticText17,
+    bottone_s_o,
+    bottone_s_e,
+    bottone_p_o,
+    bottone_p_e,
+    CheckB0,
+    CheckB1,
+    CheckB2,
+    CheckB3,
+    PushButton2,
+    PushButton3,
+    PushButton1,
+};
+inline constexpr std::size_t kBersagli = static_cast<std::size_t>(Bersaglio::PushButton1) + 1;
+
 struct Testo {
-    QString target;
-    QString english;
-    QString italiano;
+    Bersaglio bersaglio;
+    const char* english;
+    const char* italiano;
 };
 
-// The menu bar's items, in the order they are written.
-const std::vector<Testo>& testiMenu();
-// The "Create 3D" window: its title (target "fin_3d") first, then its
-// controls in the order they are written.
-const std::vector<Testo>& testi3d();
+// The interface's texts of the two languages, one for each target in the
+// order of Bersaglio (the build checks that none is missing or empty).
+const std::array<Testo, kBersagli>& testi();
 
-// Writes the "Create 3D" window's texts of one language (making the window
-// when it does not exist yet).
-void applica3d(bool italiano);
+// Writes a text to its target: a menu bar's item or a "Create 3D" control;
+// false for a target that has no place to go.
+bool scrivi(Bersaglio bersaglio, const QString& text);
+// Writes a text to its target in the "Create 3D" window (making the window
+// when it does not exist yet); false for a target of the menu bar.
+bool scrivi3d(Bersaglio bersaglio, const QString& text);
 
 // The messages of a file command that failed, in the current language:
 // the file named, then the reason in plain words.

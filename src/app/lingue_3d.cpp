@@ -1,70 +1,64 @@
-// The "Create 3D" window's texts of the two languages.
+// Where the "Create 3D" window's texts go.
 #include "app/lingue.h"
 
 #include "create3d/fin_3d.h"
-
-#include <functional>
-#include <map>
 
 namespace lingue {
 
 namespace {
 
-using Writer = std::function<void(fin_3d&, const QString&)>;
-
-template <class Control> Writer member(Control* fin_3d::*control)
+template <class Control> bool scrivi(Control* control, const QString& text)
 {
-    return [control](fin_3d& w, const QString& text) {
-        if (Control* c = w.*control)
-            c->setText(text);
-    };
-}
-
-Writer checkBox(int index)
-{
-    return [index](fin_3d& w, const QString& text) {
-        if (platform::CheckBox* c = w.CheckB(index))
-            c->setText(text);
-    };
-}
-
-// Where each target of the table goes in the window.
-const std::map<QString, Writer>& writers()
-{
-    static const std::map<QString, Writer> m = {
-        {"fin_3d", [](fin_3d& w, const QString& text) { w.setTitle(text); }},
-        {"StaticText1", member(&fin_3d::StaticText1)},
-        {"StaticText2", member(&fin_3d::StaticText2)},
-        {"StaticT1", member(&fin_3d::StaticT1)},
-        {"StaticT2", member(&fin_3d::StaticT2)},
-        {"StaticText5", member(&fin_3d::StaticText5)},
-        {"StaticText6", member(&fin_3d::StaticText6)},
-        {"StaticText3", member(&fin_3d::StaticText3)},
-        {"StaticText17", member(&fin_3d::StaticText17)},
-        {"bottone_s_o", member(&fin_3d::bottone_s_o)},
-        {"bottone_s_e", member(&fin_3d::bottone_s_e)},
-        {"bottone_p_o", member(&fin_3d::bottone_p_o)},
-        {"bottone_p_e", member(&fin_3d::bottone_p_e)},
-        {"CheckB(0)", checkBox(0)},
-        {"CheckB(1)", checkBox(1)},
-        {"CheckB(2)", checkBox(2)},
-        {"CheckB(3)", checkBox(3)},
-        {"PushButton2", member(&fin_3d::PushButton2)},
-        {"PushButton3", member(&fin_3d::PushButton3)},
-        {"PushButton1", member(&fin_3d::PushButton1)},
-    };
-    return m;
+    if (control)
+        control->setText(text);
+    return true;
 }
 
 } // namespace
 
-void applica3d(bool italiano)
+bool scrivi3d(Bersaglio bersaglio, const QString& text)
 {
-    fin_3d& window = fin_3d::instance();
-    for (const Testo& t : testi3d()) {
-        const auto it = writers().find(t.target);
-        if (it != writers().end())
-            it->second(window, italiano ? t.italiano : t.english);
+    using B = Bersaglio;
+    switch (bersaglio) {
+    case B::FileMenu:
+    case B::FileNew:
+    case B::FileOpen:
+    case B::FileSave:
+    case B::FileSaveas:
+    case B::FileCreate3D:
+    case B::FileQuit:
+    case B::EditUndo:
+    case B::EditCut:
+    case B::EditCopy:
+    case B::EditPaste:
+    case B::EditClear:
+        return false;
+    default:
+        break;
+    }
+    fin_3d& w = fin_3d::instance();
+    switch (bersaglio) {
+    case B::Fin3d: w.setTitle(text); return true;
+    case B::StaticText1: return scrivi(w.StaticText1, text);
+    case B::StaticText2: return scrivi(w.StaticText2, text);
+    case B::StaticT1: return scrivi(w.StaticT1, text);
+    case B::StaticT2: return scrivi(w.StaticT2, text);
+    case B::StaticText5: return scrivi(w.StaticText5, text);
+    case B::StaticText6: return scrivi(w.StaticText6, text);
+    case B::StaticText3: return scrivi(w.StaticText3, text);
+    case B::StaticText17: return scrivi(w.StaticText17, text);
+    case B::bottone_s_o: return scrivi(w.bottone_s_o, text);
+    case B::bottone_s_e: return scrivi(w.bottone_s_e, text);
+    case B::bottone_p_o: return scrivi(w.bottone_p_o, text);
+    case B::bottone_p_e: return scrivi(w.bottone_p_e, text);
+    case B::CheckB0: return scrivi(w.CheckB(0), text);
+    case B::CheckB1: return scrivi(w.CheckB(1), text);
+    case B::CheckB2: return scrivi(w.CheckB(2), text);
+    case B::CheckB3: return scrivi(w.CheckB(3), text);
+    case B::PushButton2: return scrivi(w.PushButton2, text);
+    case B::PushButton3: return scrivi(w.PushButton3, text);
+    case B::PushButton1: return scrivi(w.PushButton1, text);
+    default: return false;
     }
 }
 

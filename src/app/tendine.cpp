@@ -159,28 +159,42 @@ Tendine::Tendine()
     file->setObjectName(QStringLiteral("FileMenu"));
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
     file->menuAction()->setProperty("AutoEnable", true);
-    QAction* nuovo = add(file, QStringLiteral("FileNew"), QStringLiteral("New"), QStringLiteral("Ctrl+N"), false);
-    QAction* apri = add(file, QStringLiteral("FileOpen"), QStringLiteral("Open.."), QStringLiteral("Ctrl+O"), false);
+    tieni(Voce::FileMenu, file->menuAction());
+    QAction* nuovo = tieni(Voce::FileNew, add(file, QStringLiteral("FileNew"), QStringLiteral("New"),
+                                              QStringLiteral("Ctrl+N"), false));
+    QAction* apri = tieni(Voce::FileOpen, add(file, QStringLiteral("FileOpen"), QStringLiteral("Open.."),
+                                              QStringLiteral("Ctrl+O"), false));
     separator(file, QStringLiteral("UntitledMenu3"));
-    QAction* salva = add(file, QStringLiteral("FileSave"), QStringLiteral("Save"), QStringLiteral("Ctrl+S"), false);
-    QAction* salvacome = add(file, QStringLiteral("FileSaveas"), QStringLiteral("Save as.."), QString());
+    QAction* salva = tieni(Voce::FileSave, add(file, QStringLiteral("FileSave"), QStringLiteral("Save"),
+                                               QStringLiteral("Ctrl+S"), false));
+    QAction* salvacome = tieni(Voce::FileSaveas,
+                               add(file, QStringLiteral("FileSaveas"), QStringLiteral("Save as.."), QString()));
     separator(file, QStringLiteral("UntitledMenu2"));
-    QAction* crea = add(file, QStringLiteral("FileCreate3D"), QStringLiteral("Create 3D.."), QStringLiteral("Ctrl+E"));
+    QAction* crea = tieni(Voce::FileCreate3D, add(file, QStringLiteral("FileCreate3D"),
+                                                  QStringLiteral("Create 3D.."), QStringLiteral("Ctrl+E")));
     separator(file, QStringLiteral("UntitledMenu1"));
-    QAction* esci = add(file, QStringLiteral("FileQuit"), QStringLiteral("Quit"), QStringLiteral("Ctrl+Q"));
+    QAction* esci = tieni(Voce::FileQuit, add(file, QStringLiteral("FileQuit"), QStringLiteral("Quit"),
+                                              QStringLiteral("Ctrl+Q")));
     esci->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
     edit->menuAction()->setProperty("AutoEnable", true);
-    QAction* undo = add(edit, QStringLiteral("EditUndo"), QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"));
+    tieni(Voce::EditMenu, edit->menuAction());
+    QAction* undo = tieni(Voce::EditUndo, add(edit, QStringLiteral("EditUndo"), QStringLiteral("Undo"),
+                                              QStringLiteral("Ctrl+Z")));
     separator(edit, QStringLiteral("UntitledMenu0"));
-    QAction* cut = add(edit, QStringLiteral("EditCut"), QStringLiteral("Cut"), QStringLiteral("Ctrl+X"));
-    QAction* copy = add(edit, QStringLiteral("EditCopy"), QStringLiteral("Copy"), QStringLiteral("Ctrl+C"));
-    QAction* paste = add(edit, QStringLiteral("EditPaste"), QStringLiteral("Paste"), QStringLiteral("Ctrl+V"));
-    QAction* clear = add(edit, QStringLiteral("EditClear"), QStringLiteral("Clear"), QString());
-    QAction* about = add(edit, QStringLiteral("AppleModanovainfo"), QStringLiteral("Modanova info.."), QString());
+    QAction* cut = tieni(Voce::EditCut, add(edit, QStringLiteral("EditCut"), QStringLiteral("Cut"),
+                                            QStringLiteral("Ctrl+X")));
+    QAction* copy = tieni(Voce::EditCopy, add(edit, QStringLiteral("EditCopy"), QStringLiteral("Copy"),
+                                              QStringLiteral("Ctrl+C")));
+    QAction* paste = tieni(Voce::EditPaste, add(edit, QStringLiteral("EditPaste"), QStringLiteral("Paste"),
+                                                QStringLiteral("Ctrl+V")));
+    QAction* clear = tieni(Voce::EditClear,
+                           add(edit, QStringLiteral("EditClear"), QStringLiteral("Clear"), QString()));
+    QAction* about = tieni(Voce::AppleModanovainfo, add(edit, QStringLiteral("AppleModanovainfo"),
+                                                        QStringLiteral("Modanova info.."), QString()));
     about->setMenuRole(QAction::AboutRole);
 
     // Items that are not enabled automatically (AutoEnable false) start
@@ -233,6 +247,12 @@ QAction* Tendine::add(QMenu* menu, const QString& name, const QString& text, con
     return action;
 }
 
+QAction* Tendine::tieni(Voce v, QAction* action)
+{
+    m_voci[static_cast<std::size_t>(v)] = action;
+    return action;
+}
+
 void Tendine::separator(QMenu* menu, const QString& name)
 {
     QAction* line = menu->addSeparator();
@@ -244,8 +264,8 @@ void Tendine::separator(QMenu* menu, const QString& name)
 QList<QAction*> Tendine::comandi() const
 {
     QList<QAction*> withShortcut;
-    for (QAction* a : findChildren<QAction*>())
-        if (!a->shortcut().isEmpty())
+    for (QAction* a : m_voci)
+        if (a && !a->shortcut().isEmpty())
             withShortcut.append(a);
     return withShortcut;
 }

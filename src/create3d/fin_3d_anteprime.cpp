@@ -5,6 +5,8 @@
 // are so taken over while the window is shown; the hand-back rebuilds them.
 #include "create3d/fin_3d.h"
 
+#include "editor/fin_forme.h"
+#include "editor/vista_adattata.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -101,18 +103,14 @@ void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, boo
             Geometria::disegna_cosa(0);
         }
 
-        const double a = std::abs(kLarghezza / (Geometria::zxmax + kMargine - Geometria::zxmin));
-        const double b = std::abs(kAltezza / (Geometria::zymax + kMargine - Geometria::zymin));
-        double zoom = std::min(a, b);
+        const vista::Riquadro box{Geometria::zxmin, Geometria::zymin, Geometria::zxmax, Geometria::zymax};
+        double zoom = vista::zoomAdatto(box, kLarghezza, kAltezza, kMargine);
         if (!zoomValido(zoom)) // a box too wide for a Double
-            zoom = 1.0 / 1024.0;
+            zoom = fin_forme::kZoomMin;
         Geometria::zmfct = zoom;
-        const double w = (Geometria::zxmax - Geometria::zxmin) * zoom;
-        const double h = (Geometria::zymax - Geometria::zymin) * zoom;
-        const int gx = platform::CInt((kLarghezza - w) / 2.0);
-        const int gy = platform::CInt((kAltezza - h) / 2.0);
-        Geometria::origx = platform::CInt(gx - Geometria::zxmin * zoom);
-        Geometria::origy = platform::CInt(gy + Geometria::zymax * zoom);
+        const vista::Origine o = vista::origineCentrata(box, kLarghezza, kAltezza, zoom);
+        Geometria::origx = o.x;
+        Geometria::origy = o.y;
         Geometria::calc_zoom = false;
 
         lettura->setText(QStringLiteral("Dim.: ") + platform::StrTwoDecimals(Geometria::zxmax - Geometria::zxmin)

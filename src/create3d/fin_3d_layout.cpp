@@ -11,19 +11,13 @@ using namespace platform;
 
 QColor hex(unsigned rgbValue) { return QColor::fromRgb(static_cast<QRgb>(rgbValue)); }
 
-// Label alignment codes of this window: 0 against the left, 2 against the right.
-void alignLabel(StaticText* label, int code)
-{
-    label->setAlignment((code == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-}
-
-StaticText* label(QWidget* parent, int left, int top, int width, const QString& text, int align,
+StaticText* label(QWidget* parent, int left, int top, int width, const QString& text, Allinea align,
                   unsigned color, bool bold = false, bool underline = false)
 {
     auto* s = new StaticText(parent);
     s->setTextFont(QStringLiteral("arial"), 12);
     s->setText(text);
-    alignLabel(s, align);
+    s->setTextAlign(align);
     s->setTextColor(hex(color));
     s->setBold(bold);
     s->setUnderline(underline);
@@ -37,7 +31,7 @@ EditField* field(QWidget* parent, int left, int top, int width, const QString& t
     f->setTextFont(QStringLiteral("arial"), 12, true);
     f->setTextColor(hex(0xFF0000));
     f->setBackColor(hex(back));
-    f->setAlignmentCode(3);
+    f->setTextAlign(Allinea::Destra);
     f->setFrame(true);
     f->setText(text);
     placeControl(f, left, top, width, 22);
@@ -170,8 +164,8 @@ void fin_3d::creaControlli()
     bottone_p_o = button(b, 335, 245, 140, QStringLiteral("Open as path.."), arial);     // 13
     bottone_p_e = button(b, 485, 245, 140, QStringLiteral("Edit path.."), arial);        // 14
     bottone_p_e->setEnabled(false);
-    StaticText1 = label(b, 205, 8, 60, QStringLiteral("Profile"), 2, 0xFF0000, true, true); // 15
-    StaticText2 = label(b, 375, 8, 60, QStringLiteral("Path"), 0, 0xFF0000, true, true);    // 16
+    StaticText1 = label(b, 205, 8, 60, QStringLiteral("Profile"), Allinea::Destra, 0xFF0000, true, true); // 15
+    StaticText2 = label(b, 375, 8, 60, QStringLiteral("Path"), Allinea::Sinistra, 0xFF0000, true, true);    // 16
     PushButton1 = button(b, 450, 451, 175, QStringLiteral("Done"), system);              // 17
     PushButton1->setDefault(true);
     ImageWell1 = imageWell(b, 10, 36, 300, 200);                                  // 18
@@ -190,18 +184,18 @@ void fin_3d::creaControlli()
     ProgressBar1->setMaximum(100);
     ProgressBar1->setValue(0);
     platform::placeControl(ProgressBar1, 230, 456, 200, 12);
-    StaticT1 = label(b, 55, 273, 200, QStringLiteral("Arc Resolution"), 0, 0x000000);   // 25
+    StaticT1 = label(b, 55, 273, 200, QStringLiteral("Arc Resolution"), Allinea::Sinistra, 0x000000);   // 25
     slcrea3d.add(0, slider(b, 55, 296, 250, 3, 128, 8));                          // 26
     setHelpTag(slcrea3d(0), tag("Choose arc resolution for profile",
                                 "Scelta della risoluzione archi del profilo"));
-    StaticT2 = label(b, 375, 273, 200, QStringLiteral("Arc Resolution"), 0, 0x000000);  // 27
+    StaticT2 = label(b, 375, 273, 200, QStringLiteral("Arc Resolution"), Allinea::Sinistra, 0x000000);  // 27
     slcrea3d.add(1, slider(b, 375, 296, 250, 3, 128, 8));                         // 28
     setHelpTag(slcrea3d(1), tag("Choose arc resolution for path",
                                 "Scelta della risoluzione archi del percorso"));
-    StaticSAG_XY = label(b, 15, 8, 180, QStringLiteral("?"), 0, 0x008040, false, true);   // 29
-    StaticPER_XY = label(b, 445, 8, 180, QStringLiteral("?"), 2, 0x008040, false, true);  // 30
-    StaticTesto.add(0, label(b, 280, 273, 24, QStringLiteral("000"), 2, 0x0000FF, true)); // 31
-    StaticTesto.add(1, label(b, 600, 273, 24, QStringLiteral("000"), 2, 0x0000FF, true)); // 32
+    StaticSAG_XY = label(b, 15, 8, 180, QStringLiteral("?"), Allinea::Sinistra, 0x008040, false, true);   // 29
+    StaticPER_XY = label(b, 445, 8, 180, QStringLiteral("?"), Allinea::Destra, 0x008040, false, true);  // 30
+    StaticTesto.add(0, label(b, 280, 273, 24, QStringLiteral("000"), Allinea::Destra, 0x0000FF, true)); // 31
+    StaticTesto.add(1, label(b, 600, 273, 24, QStringLiteral("000"), Allinea::Destra, 0x0000FF, true)); // 32
     efdati3d.add(0, field(b, 14, 322, 60, QStringLiteral("1"), 0xF1FFFA));        // 33
     efdati3d.add(1, field(b, 104, 322, 60, QStringLiteral("100"), 0xF1FFFA));     // 34
     CheckB.add(0, checkBox(b, 125, 418, 80, QStringLiteral("Solid"), true));      // 35
@@ -211,12 +205,12 @@ void fin_3d::creaControlli()
                               "Strutturato se selezionato, smussato altrimenti"));
     efdati3d.add(2, field(b, 334, 322, 60, QStringLiteral("1"), 0xF1FFFA));       // 37
     efdati3d.add(3, field(b, 424, 322, 60, QStringLiteral("100"), 0xF1FFFA));     // 38
-    StaticText5 = label(b, 204, 322, 100, QStringLiteral("Scale factor"), 2, 0x000000); // 39
-    StaticText6 = label(b, 524, 322, 100, QStringLiteral("Scale factor"), 2, 0x000000); // 40
-    StaticText7 = label(b, 79, 322, 20, QStringLiteral("x1"), 0, 0x0000FF);       // 41
-    StaticText8 = label(b, 169, 322, 20, QStringLiteral("%"), 0, 0x0000FF);       // 42
-    StaticText9 = label(b, 399, 322, 20, QStringLiteral("x1"), 0, 0x0000FF);      // 43
-    StaticText10 = label(b, 489, 322, 20, QStringLiteral("%"), 0, 0x0000FF);      // 44
+    StaticText5 = label(b, 204, 322, 100, QStringLiteral("Scale factor"), Allinea::Destra, 0x000000); // 39
+    StaticText6 = label(b, 524, 322, 100, QStringLiteral("Scale factor"), Allinea::Destra, 0x000000); // 40
+    StaticText7 = label(b, 79, 322, 20, QStringLiteral("x1"), Allinea::Sinistra, 0x0000FF);       // 41
+    StaticText8 = label(b, 169, 322, 20, QStringLiteral("%"), Allinea::Sinistra, 0x0000FF);       // 42
+    StaticText9 = label(b, 399, 322, 20, QStringLiteral("x1"), Allinea::Sinistra, 0x0000FF);      // 43
+    StaticText10 = label(b, 489, 322, 20, QStringLiteral("%"), Allinea::Sinistra, 0x0000FF);      // 44
     CheckB.add(2, checkBox(b, 125, 458, 80, QStringLiteral("Closed"), false));    // 45
     CheckB.add(3, checkBox(b, 213, 349, 95, QStringLiteral("Virtual edges"), false)); // 46
     setHelpTag(CheckB(3), tag("if selected, virtual edges of rounded profile parts will be visible",
@@ -224,7 +218,7 @@ void fin_3d::creaControlli()
                               "saranno visibili"));
     slcrea3d.add(2, slider(b, 55, 391, 360, 1, 360, 180));                       // 47
     Canvas3 = canvas(b, 15, 381, 30, 30);                                         // 48
-    StaticText3 = label(b, 490, 387, 135, QStringLiteral("Revolution angle"), 2, 0x000000); // 49
+    StaticText3 = label(b, 490, 387, 135, QStringLiteral("Revolution angle"), Allinea::Destra, 0x000000); // 49
     efdatialfa3d.add(14, field(b, 334, 350, 60, QStringLiteral("0"), 0xF1F1FF));  // 50
     efdatialfa3d.add(15, field(b, 424, 350, 60, QStringLiteral("0"), 0xF1F1FF));  // 51
     PopupArrow1 = arrow(b, 218, 0);                                               // 52
@@ -233,16 +227,16 @@ void fin_3d::creaControlli()
     efdatialfa3d.add(11, field(b, 230, 423, 40, QStringLiteral("0"), 0xF1F1FF));  // 55
     efdatialfa3d.add(12, field(b, 301, 423, 40, QStringLiteral("0"), 0xF1F1FF));  // 56
     efdatialfa3d.add(13, field(b, 372, 422, 40, QStringLiteral("0"), 0xF1F1FF));  // 57
-    StaticText4 = label(b, 399, 350, 20, QString::fromUtf8("µ1"), 0, 0x0000FF);   // 58
-    StaticText11 = label(b, 489, 350, 20, QString::fromUtf8("µ2"), 0, 0x0000FF);  // 59
-    StaticText12 = label(b, 274, 423, 20, QString::fromUtf8("µX"), 0, 0x0000FF);  // 60
-    StaticText13 = label(b, 345, 423, 20, QString::fromUtf8("µY"), 0, 0x0000FF);  // 61
-    StaticText14 = label(b, 416, 423, 20, QString::fromUtf8("µZ"), 0, 0x0000FF);  // 62
+    StaticText4 = label(b, 399, 350, 20, QString::fromUtf8("µ1"), Allinea::Sinistra, 0x0000FF);   // 58
+    StaticText11 = label(b, 489, 350, 20, QString::fromUtf8("µ2"), Allinea::Sinistra, 0x0000FF);  // 59
+    StaticText12 = label(b, 274, 423, 20, QString::fromUtf8("µX"), Allinea::Sinistra, 0x0000FF);  // 60
+    StaticText13 = label(b, 345, 423, 20, QString::fromUtf8("µY"), Allinea::Sinistra, 0x0000FF);  // 61
+    StaticText14 = label(b, 416, 423, 20, QString::fromUtf8("µZ"), Allinea::Sinistra, 0x0000FF);  // 62
     efdelta3d.add(16, field(b, 14, 350, 60, QStringLiteral("0"), 0xF1FFFA));      // 63
     efdelta3d.add(17, field(b, 104, 350, 60, QStringLiteral("0"), 0xF1FFFA));     // 64
-    StaticText15 = label(b, 79, 350, 20, QString::fromUtf8("∆x"), 0, 0x0000FF);   // 65
-    StaticText16 = label(b, 169, 350, 20, QString::fromUtf8("∆y"), 0, 0x0000FF);  // 66
-    StaticText17 = label(b, 514, 350, 110, QStringLiteral("Start/End angles"), 2, 0x000000); // 67
+    StaticText15 = label(b, 79, 350, 20, QString::fromUtf8("∆x"), Allinea::Sinistra, 0x0000FF);   // 65
+    StaticText16 = label(b, 169, 350, 20, QString::fromUtf8("∆y"), Allinea::Sinistra, 0x0000FF);  // 66
+    StaticText17 = label(b, 514, 350, 110, QStringLiteral("Start/End angles"), Allinea::Destra, 0x000000); // 67
 }
 
 // Only what the user does reaches a handler: clicks, a slider the user let

@@ -31,7 +31,7 @@ bool tastoAnnulla(const QString& key, platform::PushButton* annulla)
 }
 
 platform::StaticText* testo(QWidget* parent, const char* nome, int left, int top, int width, int height,
-                            const QString& text, int align)
+                            const QString& text, platform::Allinea align)
 {
     auto* t = new platform::StaticText(parent);
     t->setObjectName(QString::fromLatin1(nome));

@@ -16,6 +16,6 @@ bool tastoAnnulla(const QString& key, platform::PushButton* annulla);
 
 // Blue bold Arial 12 text.
 platform::StaticText* testo(QWidget* parent, const char* nome, int left, int top, int width, int height,
-                            const QString& text, int align);
+                            const QString& text, platform::Allinea align);
 
 } // namespace dialoghi

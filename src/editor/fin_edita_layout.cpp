@@ -7,9 +7,9 @@ const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kMagenta(0xFF, 0x00, 0xFF);
 
-// Labels: bold Arial 10 with an alignment code (1 left, 3 right).
+// Labels: bold Arial 10 with their alignment.
 platform::StaticText* label(QWidget* parent, const char* name, int left, int top, int width, int height,
-                            const QString& text, const QColor& color, int align)
+                            const QString& text, const QColor& color, platform::Allinea align)
 {
     auto* t = new platform::StaticText(parent);
     t->setObjectName(QString::fromLatin1(name));
@@ -31,7 +31,7 @@ EditFieldIntero* deltaField(QWidget* parent, const char* name, int left)
     f->setTextFont(QStringLiteral("arial"), 12, true);
     f->setTextColor(kRed);
     f->setBackColor(Qt::white);
-    f->setAlignmentCode(1);
+    f->setTextAlign(platform::Allinea::Sinistra);
     f->setFrame(true);
     f->setText(QStringLiteral("0"));
     return f;
@@ -79,11 +79,11 @@ void fin_edita::Layout()
     const QString delta = QString(QChar(0x2206));
 
     efxdelta = deltaField(w, "efxdelta", 208);
-    testox = label(w, "testox", 115, 3, 60, 14, QStringLiteral("X:"), kBlue, 1);
-    testoy = label(w, "testoy", 115, 18, 60, 14, QStringLiteral("Y:"), kBlue, 1);
-    StaticText2 = label(w, "StaticText2", 186, 3, 20, 14, delta + QStringLiteral("X:"), kBlue, 3);
+    testox = label(w, "testox", 115, 3, 60, 14, QStringLiteral("X:"), kBlue, platform::Allinea::Sinistra);
+    testoy = label(w, "testoy", 115, 18, 60, 14, QStringLiteral("Y:"), kBlue, platform::Allinea::Sinistra);
+    StaticText2 = label(w, "StaticText2", 186, 3, 20, 14, delta + QStringLiteral("X:"), kBlue, platform::Allinea::Destra);
     efydelta = deltaField(w, "efydelta", 286);
-    StaticText3 = label(w, "StaticText3", 264, 3, 20, 14, delta + QStringLiteral("Y:"), kBlue, 3);
+    StaticText3 = label(w, "StaticText3", 264, 3, 20, 14, delta + QStringLiteral("Y:"), kBlue, platform::Allinea::Destra);
 
     bot_scorri.add(0, button(w, 0, 432, 36, QStringLiteral("<<"),
                              QStringLiteral("go to first element\rvai al primo elemento")));
@@ -96,20 +96,20 @@ void fin_edita::Layout()
     for (int i = 0; i < 4; ++i)
         bot_scorri(i)->setEnabled(false);
 
-    StaticText4 = label(w, "StaticText4", 184, 18, 20, 14, QStringLiteral("mm"), kBlue, 3);
+    StaticText4 = label(w, "StaticText4", 184, 18, 20, 14, QStringLiteral("mm"), kBlue, platform::Allinea::Destra);
     Oval1 = dot(w, "Oval1", 515);
     efzdelta = deltaField(w, "efzdelta", 364);
-    StaticText5 = label(w, "StaticText5", 342, 3, 20, 14, delta + QStringLiteral("Z:"), kBlue, 3);
-    StaticText6 = label(w, "StaticText6", 262, 18, 20, 14, QStringLiteral("mm"), kBlue, 3);
-    StaticText7 = label(w, "StaticText7", 340, 18, 20, 14, QStringLiteral("mm"), kBlue, 3);
+    StaticText5 = label(w, "StaticText5", 342, 3, 20, 14, delta + QStringLiteral("Z:"), kBlue, platform::Allinea::Destra);
+    StaticText6 = label(w, "StaticText6", 262, 18, 20, 14, QStringLiteral("mm"), kBlue, platform::Allinea::Destra);
+    StaticText7 = label(w, "StaticText7", 340, 18, 20, 14, QStringLiteral("mm"), kBlue, platform::Allinea::Destra);
 
     bot_scorri.add(4, button(w, 4, 618, 46, QStringLiteral("ok"),
                              QStringLiteral("insert/modify element\rinserisci/modifica elemento")));
     bot_scorri(4)->setDefault(true);
 
     Oval2 = dot(w, "Oval2", 607);
-    txtforma = label(w, "txtforma", 6, 3, 96, 14, QStringLiteral("Form"), kMagenta, 1);
-    txttipo = label(w, "txttipo", 6, 18, 96, 14, QStringLiteral("Type"), kMagenta, 1);
+    txtforma = label(w, "txtforma", 6, 3, 96, 14, QStringLiteral("Form"), kMagenta, platform::Allinea::Sinistra);
+    txttipo = label(w, "txttipo", 6, 18, 96, 14, QStringLiteral("Type"), kMagenta, platform::Allinea::Sinistra);
 
     // Tab goes through the three delta fields, left to right, before the
     // buttons: the z field comes right after the y field, although it is

@@ -4,6 +4,7 @@
 
 #include "app/globali.h"
 #include "editor/fin_principale.h"
+#include "editor/vista_adattata.h"
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/beep.h"
@@ -56,15 +57,14 @@ void adattaAlDisegno(double larghezza, double altezza)
         platform::yieldToEventLoop();
     }
     calc_zoom = false;
-    const double zoom = std::min(std::abs(larghezza / (zxmax + 20.0 - zxmin)),
-                                 std::abs(altezza / (zymax + 20.0 - zymin)));
+    const vista::Riquadro box{zxmin, zymin, zxmax, zymax};
+    const double zoom = vista::zoomAdatto(box, larghezza, altezza, 20.0);
     if (std::isnan(zoom))
         return;
     zmfct = std::clamp(zoom, fin_forme::kZoomMin, fin_forme::kZoomMax);
-    const int mx = platform::CInt((larghezza - (zxmax - zxmin) * zmfct) / 2.0);
-    const int my = platform::CInt((altezza - (zymax - zymin) * zmfct) / 2.0);
-    origx = platform::CInt(mx - zxmin * zmfct);
-    origy = platform::CInt(my + zymax * zmfct);
+    const vista::Origine o = vista::origineCentrata(box, larghezza, altezza, zmfct);
+    origx = o.x;
+    origy = o.y;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "editor/fin_grid.h"
 
+#include "app/documento.h"
 #include "app/globali.h"
 #include "editor/dialoghi.h"
 #include "model/geometria.h"
@@ -30,7 +31,7 @@ EditFieldIntero* campo(QWidget* parent, const char* nome, int top)
     f->setTextFont(QStringLiteral("arial"), 12, true);
     f->setTextColor(QColor(0xFF, 0x00, 0x00));
     f->setBackColor(Qt::white);
-    f->setAlignmentCode(0);
+    f->setTextAlign(platform::Allinea::Predefinito);
     f->setFrame(true);
     f->setText(QStringLiteral("5"));
     return f;
@@ -51,8 +52,8 @@ fin_grid::fin_grid() : SingleWindow(platform::FrameKind::MovableModal)
     PushButton1 = dialoghi::pulsante(w, "PushButton1", 200, 85, QStringLiteral("OK"));
     PushButton1->setDefault(true);
     PushButton2 = dialoghi::pulsante(w, "PushButton2", 20, 85, QStringLiteral("Cancel"));
-    StaticText1 = dialoghi::testo(w, "StaticText1", 244, 14, 60, 20, delta + QStringLiteral("X (mm)"), 0);
-    StaticText2 = dialoghi::testo(w, "StaticText2", 244, 44, 60, 20, delta + QStringLiteral("Y (mm)"), 0);
+    StaticText1 = dialoghi::testo(w, "StaticText1", 244, 14, 60, 20, delta + QStringLiteral("X (mm)"), platform::Allinea::Predefinito);
+    StaticText2 = dialoghi::testo(w, "StaticText2", 244, 44, 60, 20, delta + QStringLiteral("Y (mm)"), platform::Allinea::Predefinito);
 
     ImageWell1 = new platform::ImageWell(w);
     ImageWell1->setObjectName(QStringLiteral("ImageWell1"));
@@ -85,7 +86,7 @@ void fin_grid::Event_Open()
 int fin_grid::passo(const QString& text)
 {
     const double valore = std::abs(platform::Val(text));
-    return platform::CInt(std::min(valore, static_cast<double>(kPassoMassimo)));
+    return platform::CInt(std::min(valore, static_cast<double>(documento::kMaxGrid)));
 }
 
 void fin_grid::PushButton1_Action()

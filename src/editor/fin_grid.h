@@ -9,9 +9,6 @@ class fin_grid : public platform::SingleWindow<fin_grid> {
 public:
     fin_grid();
 
-    // The largest spacing a document can hold; larger values are kept to it.
-    static constexpr int kPassoMassimo = 100000;
-
     platform::CheckBox* chk_gr_onoff = nullptr;
     platform::CheckBox* chk_gr_vis = nullptr;
     EditFieldIntero* efgrx = nullptr;
@@ -26,7 +23,8 @@ public:
     void PushButton2_Action();
 
     // The spacing a field's text stands for: its number made positive and
-    // whole, no larger than kPassoMassimo.
+    // whole, no larger than the largest spacing a document can hold
+    // (documento::kMaxGrid).
     static int passo(const QString& text);
 
 protected:

@@ -16,7 +16,7 @@ fin_resol::fin_resol() : SingleWindow(platform::FrameKind::MovableModal)
     PushButton1->setDefault(true);
     PushButton2 = dialoghi::pulsante(w, "PushButton2", 20, 45, QStringLiteral("Cancel"));
 
-    StaticText1 = dialoghi::testo(w, "StaticText1", 276, 6, 22, 20, QStringLiteral("000"), 2);
+    StaticText1 = dialoghi::testo(w, "StaticText1", 276, 6, 22, 20, QStringLiteral("000"), platform::Allinea::Centro);
 
     ImageWell1 = new platform::ImageWell(w);
     ImageWell1->setObjectName(QStringLiteral("ImageWell1"));

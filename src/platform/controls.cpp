@@ -30,16 +30,18 @@ void placeControl(QWidget* control, int left, int top, int width, int height)
     control->setGeometry(left, top, width, height);
 }
 
-Qt::Alignment alignmentFor(int code)
+Qt::Alignment alignmentFor(Allinea allinea)
 {
-    switch (code) {
-    case 2:
+    switch (allinea) {
+    case Allinea::Centro:
         return Qt::AlignHCenter;
-    case 3:
+    case Allinea::Destra:
         return Qt::AlignRight;
-    default:
-        return Qt::AlignLeft;
+    case Allinea::Predefinito:
+    case Allinea::Sinistra:
+        break;
     }
+    return Qt::AlignLeft;
 }
 
 // --- StaticText

@@ -25,8 +25,9 @@ QString helpTag(const QWidget* widget);
 // Left, Top and size of a control in its window's pixels.
 void placeControl(QWidget* control, int left, int top, int width, int height);
 
-// Text alignment codes as the layouts give them: 0 default, 1 left, 2 centre, 3 right.
-Qt::Alignment alignmentFor(int code);
+// A control's horizontal text alignment (vertically its text is centred).
+enum class Allinea { Predefinito, Sinistra, Centro, Destra };
+Qt::Alignment alignmentFor(Allinea allinea);
 
 class StaticText : public QLabel {
     Q_OBJECT
@@ -37,7 +38,7 @@ public:
     void setBold(bool bold);
     void setUnderline(bool underline);
     bool underline() const { return font().underline(); }
-    void setTextAlign(int code) { setAlignment(alignmentFor(code) | Qt::AlignVCenter); }
+    void setTextAlign(Allinea allinea) { setAlignment(alignmentFor(allinea) | Qt::AlignVCenter); }
     void setTextFont(const QString& family, int size);
 signals:
     void mouseEnter();
@@ -58,7 +59,7 @@ public:
     void setTextColor(const QColor& color);
     void setBackColor(const QColor& color);
     void setTextFont(const QString& family, int size, bool bold);
-    void setAlignmentCode(int code) { setAlignment(alignmentFor(code) | Qt::AlignVCenter); }
+    void setTextAlign(Allinea allinea) { setAlignment(alignmentFor(allinea) | Qt::AlignVCenter); }
     // A text set by the program. QLineEdit leaves the caret at the end, so a
     // field too narrow for the text would show its tail, which reads as
     // another number; outside editing the caret goes to the start instead.

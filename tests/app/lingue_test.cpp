@@ -2,6 +2,7 @@
 // "Create 3D" window, and what neither language touches.
 #include "app_fixture.h"
 
+#include "app/lingue.h"
 #include "app/tendine.h"
 #include "create3d/fin_3d.h"
 
@@ -107,6 +108,14 @@ TEST(Languages, EachRoutineWritesItsColumnOfTheTable)
     controlla(false);
     Globali::local_usa();
     controlla(false);
+}
+
+// Each text of the program's table has a place to go, so none is dropped.
+TEST(Languages, EveryTextOfTheTableHasItsPlace)
+{
+    for (const lingue::Testo& t : lingue::testi())
+        EXPECT_TRUE(lingue::scrivi(t.bersaglio, QString::fromUtf8(t.english)))
+            << static_cast<int>(t.bersaglio);
 }
 
 // Qt's own buttons and dialogs follow the interface: a standard button made

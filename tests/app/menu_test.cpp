@@ -17,6 +17,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
 struct Voce {
@@ -81,6 +83,31 @@ TEST(MenuBar, HoldsFileAndEditWithTheirItemsInOrder)
     // Before the enabling event has looked at the document.
     EXPECT_FALSE(bar.item("FileNew")->isEnabled());
     EXPECT_FALSE(bar.item("FileSave")->isEnabled());
+}
+
+// The actions the bar keeps for the program's own use are its items of the
+// same name, each kept once.
+TEST(MenuBar, KeepsEachItemsAction)
+{
+    using V = Tendine::Voce;
+    const std::pair<V, const char*> kTenute[] = {
+        {V::FileMenu, "FileMenu"},   {V::FileNew, "FileNew"},
+        {V::FileOpen, "FileOpen"},   {V::FileSave, "FileSave"},
+        {V::FileSaveas, "FileSaveas"}, {V::FileCreate3D, "FileCreate3D"},
+        {V::FileQuit, "FileQuit"},   {V::EditMenu, "EditMenu"},
+        {V::EditUndo, "EditUndo"},   {V::EditCut, "EditCut"},
+        {V::EditCopy, "EditCopy"},   {V::EditPaste, "EditPaste"},
+        {V::EditClear, "EditClear"}, {V::AppleModanovainfo, "AppleModanovainfo"},
+    };
+    static_assert(std::size(kTenute) == Tendine::kVoci);
+    const Tendine& bar = Tendine::instance();
+    for (const auto& [voce, nome] : kTenute) {
+        SCOPED_TRACE(nome);
+        ASSERT_NE(bar.voce(voce), nullptr);
+        EXPECT_EQ(bar.voce(voce), bar.item(nome));
+    }
+    EXPECT_EQ(bar.voce(V::FileMenu), bar.menu("FileMenu")->menuAction());
+    EXPECT_EQ(bar.voce(V::EditMenu), bar.menu("EditMenu")->menuAction());
 }
 
 // The separators, whose item text is "-", show as the plain line of a

@@ -3,6 +3,8 @@
 #include "create3d/fin_3d.h"
 #include "platform/controls.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -94,6 +96,27 @@ TEST(Fin3dLayout, ArraysAnswerOnlyTheirIndices)
     EXPECT_EQ(w.slcrea3d.count(), 3);
     EXPECT_EQ(w.StaticTesto.count(), 2);
     EXPECT_EQ(w.bot_exp.count(), 2);
+}
+
+// The labels stand against the left or the right of their places, and the
+// number fields hold their numbers to the right.
+TEST(Fin3dLayout, TextsStandAgainstTheirSides)
+{
+    fin_3d& w = fin_3d::instance();
+    const std::pair<QWidget*, Qt::Alignment> kLati[] = {
+        {w.StaticText1, Qt::AlignRight},  {w.StaticText2, Qt::AlignLeft},
+        {w.StaticTesto(0), Qt::AlignRight}, {w.StaticPER_XY, Qt::AlignRight},
+        {w.StaticSAG_XY, Qt::AlignLeft},  {w.StaticText5, Qt::AlignRight},
+        {w.StaticText7, Qt::AlignLeft},   {w.StaticText17, Qt::AlignRight},
+        {w.efdati3d(0), Qt::AlignRight},
+    };
+    for (std::size_t i = 0; i < std::size(kLati); ++i) {
+        SCOPED_TRACE(i);
+        QWidget* control = kLati[i].first;
+        const auto* label = qobject_cast<QLabel*>(control);
+        const Qt::Alignment a = label ? label->alignment() : qobject_cast<QLineEdit*>(control)->alignment();
+        EXPECT_EQ(a, kLati[i].second | Qt::AlignVCenter);
+    }
 }
 
 TEST(Fin3dLayout, FirstTextsValuesAndState)

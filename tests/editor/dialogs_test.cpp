@@ -56,6 +56,8 @@ TEST_F(Dialogs, ResolutionShowsTheCurrentValueAndTakesTheSliderAtOnce)
     fin_resol& resol = fin_resol::instance();
     EXPECT_EQ(resol.slideresol->value(), 8);
     EXPECT_EQ(resol.StaticText1->text(), "8");
+    // The read-out stands in the middle of its place.
+    EXPECT_EQ(resol.StaticText1->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
     EXPECT_EQ(resol.slideresol->minimum(), 3);
     EXPECT_EQ(resol.slideresol->maximum(), 128);
 
