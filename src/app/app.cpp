@@ -8,6 +8,7 @@
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
+#include "editor/schermo_editor.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -90,6 +91,7 @@ namespace App {
 void startUp(const QStringList& documents)
 {
     FileTypes::_Initialize();
+    SchermoEditor::registra();
     Tendine& bar = Tendine::instance();
     platform::setMenuEnableHandler([] { Event_EnableMenuItems(); });
     if (qApp) {

@@ -2,6 +2,7 @@
 
 #include "app/filetypes.h"
 #include "app/globali.h"
+#include "editor/schermo_editor.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -40,6 +41,7 @@ void svuota(ElementTable& table, int& count)
 void resetProgramState(int width, int height)
 {
     FileTypes::_Initialize();
+    SchermoEditor::registra();
 
     Globali::lingua = 1;
     Globali::fileattuale.clear();
