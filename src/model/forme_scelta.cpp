@@ -1,8 +1,8 @@
 #include "model/forme.h"
 
-#include "app/globali.h"
 #include "model/geometria.h"
 #include "model/schermo.h"
+#include "model/stato.h"
 #include "platform/beep.h"
 #include "platform/conversions.h"
 

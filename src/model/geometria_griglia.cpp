@@ -1,8 +1,8 @@
 #include "model/geometria.h"
 
-#include "app/globali.h"
 #include "model/forme.h"
 #include "model/schermo.h"
+#include "model/stato.h"
 #include "platform/conversions.h"
 #include "platform/yield.h"
 
