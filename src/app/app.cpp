@@ -5,6 +5,7 @@
 #include "app/info.h"
 #include "app/tendine.h"
 #include "create3d/fin_3d.h"
+#include "create3d/finestra3d_fin3d.h"
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
@@ -92,6 +93,7 @@ void startUp(const QStringList& documents)
 {
     FileTypes::_Initialize();
     SchermoEditor::registra();
+    Fin3dFinestra::registra();
     Tendine& bar = Tendine::instance();
     platform::setMenuEnableHandler([] { Event_EnableMenuItems(); });
     if (qApp) {

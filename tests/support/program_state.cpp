@@ -2,6 +2,7 @@
 
 #include "app/filetypes.h"
 #include "app/globali.h"
+#include "create3d/finestra3d_fin3d.h"
 #include "editor/schermo_editor.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
@@ -42,6 +43,7 @@ void resetProgramState(int width, int height)
 {
     FileTypes::_Initialize();
     SchermoEditor::registra();
+    Fin3dFinestra::registra();
 
     Globali::lingua = 1;
     Globali::fileattuale.clear();
