@@ -43,6 +43,15 @@ void ricomincia()
 QColor colore_primo() { return platform::hsv(0.5, 1.0, 1.0); }
 QColor colore_secondo() { return platform::hsv(1.0 / 6.0, 1.0, 1.0); }
 
+QPoint posto_evidenziatore(int t)
+{
+    return QPoint(platform::CInt((t % 2) * 39.0 + 1.0), (platform::CInt(t / 2.0) + 1) * 39 + 1);
+}
+
+bool selezione_nella_catena() { return poli_d >= 0 && poli_d < poli_q && polilinea.hasRow(poli_d); }
+
+bool selezione_valida() { return Schermo::schermo().modoModifica() && selezione_nella_catena(); }
+
 QString etichetta() { return platform::Str(poli_d) + QLatin1Char(' ') + nome(qualetool); }
 
 QString etichetta_tipo()
@@ -63,7 +72,7 @@ bool sceltaforma(int t)
     // changes nothing, not even the variant or the highlight.
     const bool variante = t == qualetool ? !inversioneforma : inversioneforma;
     const int nuova = variante ? t + 6 : t;
-    const bool ritipo = schermo.modoModifica() && poli_d >= 0 && poli_d < poli_q && polilinea.hasRow(poli_d);
+    const bool ritipo = selezione_valida();
     if (ritipo) {
         const ElementRow& riga = polilinea.row(poli_d);
         if (Geometria::estensione_rifiutata(t, nuova, riga[kDX], riga[kDY], riga[kDZ])) {
@@ -72,11 +81,8 @@ bool sceltaforma(int t)
         }
     }
 
-    // The row comes from truncating t / 2.0: a rounding conversion would put
-    // tools 1, 3 and 5 one row down.
-    const int top = (platform::CInt(t / 2.0) + 1) * 39 + 1;
-    const int left = platform::CInt((t % 2) * 39.0 + 1.0);
-    schermo.sposta_evidenziatore(left, top);
+    const QPoint posto = posto_evidenziatore(t);
+    schermo.sposta_evidenziatore(posto.x(), posto.y());
 
     if (t == qualetool)
         invertiforma();

@@ -20,13 +20,6 @@ ElementRow elemento_corrente()
     return ElementRow{static_cast<double>(forma), xprec, yprec, dx, dy, zprec, dz};
 }
 
-// Delete and modify work on the selected element in edit mode only.
-bool selezione_valida()
-{
-    return Schermo::schermo().modoModifica() && poli_d >= 0 && poli_d < poli_q
-        && polilinea.hasRow(poli_d);
-}
-
 void ridisegna()
 {
     disegna_griglia();
