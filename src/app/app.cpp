@@ -5,9 +5,11 @@
 #include "app/info.h"
 #include "app/tendine.h"
 #include "create3d/fin_3d.h"
+#include "create3d/finestra3d_fin3d.h"
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
+#include "editor/schermo_editor.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -91,6 +93,8 @@ namespace App {
 void startUp(const QStringList& documents)
 {
     FileTypes::_Initialize();
+    SchermoEditor::registra();
+    Fin3dFinestra::registra();
     Tendine& bar = Tendine::instance();
     platform::setMenuEnableHandler([] { Event_EnableMenuItems(); });
     if (qApp) {

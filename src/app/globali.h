@@ -1,28 +1,17 @@
 #pragma once
-// Application-wide state: the language, the current document and its
-// modified mark, and the drawing area's size.
+// Application-wide state: the model's part (the language, the modified
+// mark, the drawing area's size), the current document, and the shell's
+// opening, reset and language switch.
+#include "model/stato.h"
+
 #include <QString>
 
 namespace Globali {
 
-// 1 English, 2 Italian.
-extern int lingua;
 // The current document's path; empty while the document is untitled.
 extern QString fileattuale;
-extern bool filemodificato;
-// The main window's size, menu bar included: the screen's size minus 100
-// pixels.
-extern int scrx, scry;
-// The height the menu bar takes inside the main window (0 where the menu
-// bar is the application's own, as on macOS).
-extern int altmenu;
-// The drawing area: the main window below its menu bar. The backdrop
-// picture has its size, and the view's centre is its centre.
-int larghezzaDisegno();
-int altezzaDisegno();
 
-// Set the mark or the current file and re-evaluate the menus at once.
-void setModificato(bool modified);
+// Sets the current file and re-evaluates the menus at once.
 void setFileAttuale(const QString& path);
 
 // Opens the document at path (nothing for an empty path). The whole file is

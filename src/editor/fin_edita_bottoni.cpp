@@ -13,7 +13,7 @@ void fin_edita::aggiorna_bottoni()
     const bool back = Forme::poli_d != 0;
     bot_scorri(0)->setEnabled(back);
     bot_scorri(1)->setEnabled(back);
-    const int last = fin_forme::instance().bot_sel->value() ? Forme::poli_q - 1 : Forme::poli_q;
+    const int last = fin_forme::instance().modoModifica() ? Forme::poli_q - 1 : Forme::poli_q;
     const bool forward = Forme::poli_d != last;
     bot_scorri(2)->setEnabled(forward);
     bot_scorri(3)->setEnabled(forward);

@@ -15,8 +15,6 @@
 
 namespace {
 
-bool modoModifica() { return fin_forme::instance().bot_sel->value(); }
-
 // A pixel position in Integers, the sum taken in 64 bits and kept within the
 // Integer range. Terms are widened before any of them is negated: a height
 // of the smallest Integer has no negative among the Integers.
@@ -111,7 +109,7 @@ void fin_edita::edita_numerico()
 
 void fin_edita::bot_scorri_Action(int index)
 {
-    const bool modifica = modoModifica();
+    const bool modifica = fin_forme::instance().modoModifica();
     // The last position: the last element in edit mode, the end in add mode.
     const int ultimo = modifica ? Forme::poli_q - 1 : Forme::poli_q;
     auto vaiA = [ultimo](int d) {

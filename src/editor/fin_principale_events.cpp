@@ -18,8 +18,6 @@
 
 namespace {
 
-bool modoModifica() { return fin_forme::instance().bot_sel->value(); }
-
 // The numeric editor's delta fields and element label for the current
 // element.
 void mostraDelta()
@@ -58,7 +56,7 @@ void fin_principale::Event_MouseEnter()
 {
     prepointer->setVisible(true);
     pointer->setVisible(true);
-    if (!modoModifica())
+    if (!fin_forme::instance().modoModifica())
         setMouseCursor(platform::drawingCursor());
 }
 
@@ -66,7 +64,7 @@ void fin_principale::Event_MouseExit()
 {
     setMouseCursor(QCursor(Qt::ArrowCursor));
     Refresh();
-    if (modoModifica()) {
+    if (fin_forme::instance().modoModifica()) {
         aggiorna_puntini();
     } else {
         prepointer->setVisible(false);
@@ -77,7 +75,7 @@ void fin_principale::Event_MouseExit()
 void fin_principale::Event_MouseMove(int x, int y)
 {
     using namespace Geometria;
-    if (!modoModifica())
+    if (!fin_forme::instance().modoModifica())
         collocaInizio();
 
     const puntatore::Posizione p = puntatore::converti(x, y);
@@ -105,7 +103,7 @@ bool fin_principale::Event_MouseDown(int x, int y)
 {
     Q_UNUSED(x);
     Q_UNUSED(y);
-    if (modoModifica())
+    if (fin_forme::instance().modoModifica())
         Geometria::elemento_modifica();
     else
         Geometria::elemento_aggiungi();
@@ -117,7 +115,7 @@ void fin_principale::aggiorna_puntini()
     using namespace Geometria;
     // Edit mode holds only while the selection lies within the chain; a
     // selection outside it has no row to show.
-    if (Forme::poli_d < 0 || Forme::poli_d >= Forme::poli_q || !Forme::polilinea.hasRow(Forme::poli_d))
+    if (!Forme::selezione_nella_catena())
         return;
     Forme::caricaelemento(Forme::polilinea.row(Forme::poli_d));
 
@@ -131,7 +129,7 @@ void fin_principale::aggiorna_puntini()
     const int k = tipoNoto ? Forme::forma % 6 : Forme::qualetool;
     const bool seconda = tipoNoto ? Forme::forma >= 6 : Forme::inversioneforma;
     platform::RectangleShape* sel = fin_forme::instance().rec_sel;
-    sel->move((k % 2) * 39 + 1, (platform::CInt(k / 2.0) + 1) * 39 + 1);
+    sel->move(Forme::posto_evidenziatore(k));
     const QColor colore = seconda ? Forme::colore_secondo() : Forme::colore_primo();
     sel->setColors(colore, colore, colore);
 
@@ -141,7 +139,7 @@ void fin_principale::aggiorna_puntini()
 
 void fin_principale::mostra_corrente()
 {
-    if (modoModifica()) {
+    if (fin_forme::instance().modoModifica()) {
         aggiorna_puntini();
         return;
     }

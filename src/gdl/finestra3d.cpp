@@ -1,43 +1,44 @@
 #include "gdl/finestra3d.h"
-#include "create3d/fin_3d.h"
+
 #include "gdl/esportazione.h"
-#include "platform/conversions.h"
 
 namespace esportazione::finestra {
 
 namespace {
 
-double numeroDi(const QString& text) { return platform::Val(text); }
+class Nessuna final : public Finestra3d {
+public:
+    double scalaProfilo() override { return 1.0; }
+    double scalaPercorso() override { return 1.0; }
+    double risoluzioneProfilo() override { return daticreatred[0]; }
+    double risoluzionePercorso() override { return daticreatred[1]; }
+    double angoloRivoluzione() override { return daticreatred[10]; }
+    bool opzione(int) override { return false; }
+    void progresso(int, bool) override {}
+    void controllaEAggiorna() override {}
+};
+
+Nessuna nessuna;
+Finestra3d* registrata = &nessuna;
 
 } // namespace
 
-double scalaProfilo() { return numeroDi(fin_3d::instance().efdati3d(0)->text()); }
+void registra(Finestra3d* f) { registrata = f ? f : &nessuna; }
 
-double scalaPercorso() { return numeroDi(fin_3d::instance().efdati3d(2)->text()); }
+double scalaProfilo() { return registrata->scalaProfilo(); }
 
-bool opzione(int i) { return fin_3d::instance().CheckB(i)->value(); }
+double scalaPercorso() { return registrata->scalaPercorso(); }
 
-void progresso(int valore, bool subito)
-{
-    platform::ProgressBar* bar = fin_3d::instance().ProgressBar1;
-    if (bar->value() == valore)
-        return;
-    bar->setValue(valore);
-    // Repainting only when the value moved keeps a long path cheap: the bar
-    // has a hundred steps, the path may have thousands of elements.
-    if (subito)
-        bar->repaint();
-}
+bool opzione(int i) { return registrata->opzione(i); }
+
+void progresso(int valore, bool subito) { registrata->progresso(valore, subito); }
 
 void prendiValori()
 {
-    fin_3d& w = fin_3d::instance();
-    daticreatred[0] = numeroDi(w.StaticTesto(0)->text());
-    daticreatred[1] = numeroDi(w.StaticTesto(1)->text());
-    daticreatred[10] = numeroDi(w.efdatialfa3d(10)->text());
-    w.contr_scala();
-    w.contr_angoli();
-    w.aggiornadati();
+    daticreatred[0] = registrata->risoluzioneProfilo();
+    daticreatred[1] = registrata->risoluzionePercorso();
+    daticreatred[10] = registrata->angoloRivoluzione();
+    registrata->controllaEAggiorna();
 }
 
 } // namespace esportazione::finestra

@@ -3,6 +3,7 @@
 #include "model/element.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 
 namespace Forme {
@@ -50,6 +51,18 @@ QString etichetta();
 QString etichetta_tipo();
 // Writes the element label into the numeric editor.
 void aggiorna_etichetta();
+
+// The palette highlight's top-left corner on tool t (0 to 5): two tools a
+// row of 39-pixel cells, below the mode button's row. The row comes from
+// truncating t / 2.0: a rounding conversion would put tools 1, 3 and 5 one
+// row down.
+QPoint posto_evidenziatore(int t);
+
+// True when the selection poli_d is a row of the chain.
+bool selezione_nella_catena();
+// Edit mode is on and the selection is a row of the chain: the element a
+// retype, a delete or a modify works on.
+bool selezione_valida();
 
 // The highlight colours of the two variants.
 QColor colore_primo();

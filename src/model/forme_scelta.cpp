@@ -1,9 +1,8 @@
 #include "model/forme.h"
 
-#include "app/globali.h"
-#include "editor/fin_edita.h"
-#include "editor/fin_forme.h"
 #include "model/geometria.h"
+#include "model/schermo.h"
+#include "model/stato.h"
 #include "platform/beep.h"
 #include "platform/conversions.h"
 
@@ -22,14 +21,7 @@ const QString& nome(int k)
     return testoforma[k][lingua];
 }
 
-void colora(const QColor& color)
-{
-    platform::RectangleShape* r = fin_forme::instance().rec_sel;
-    r->TopLeftColor = color;
-    r->BottomRightColor = color;
-    r->FillColor = color;
-    r->update();
-}
+void colora(const QColor& color) { Schermo::schermo().colora_evidenziatore(color); }
 
 } // namespace
 
@@ -43,13 +35,22 @@ void ricomincia()
     // The highlight on tool 0; toggling the variant and then choosing tool 0,
     // already the tool, leaves its first variant, the highlight in its colour
     // and the labels written.
-    fin_forme::instance().rec_sel->move(1, 1);
+    Schermo::schermo().sposta_evidenziatore(1, 1);
     invertiforma();
     sceltaforma(0);
 }
 
 QColor colore_primo() { return platform::hsv(0.5, 1.0, 1.0); }
 QColor colore_secondo() { return platform::hsv(1.0 / 6.0, 1.0, 1.0); }
+
+QPoint posto_evidenziatore(int t)
+{
+    return QPoint(platform::CInt((t % 2) * 39.0 + 1.0), (platform::CInt(t / 2.0) + 1) * 39 + 1);
+}
+
+bool selezione_nella_catena() { return poli_d >= 0 && poli_d < poli_q && polilinea.hasRow(poli_d); }
+
+bool selezione_valida() { return Schermo::schermo().modoModifica() && selezione_nella_catena(); }
 
 QString etichetta() { return platform::Str(poli_d) + QLatin1Char(' ') + nome(qualetool); }
 
@@ -60,18 +61,18 @@ QString etichetta_tipo()
     return nome(forma <= 5 ? 6 : 7);
 }
 
-void aggiorna_etichetta() { fin_edita::instance().txtforma->setText(etichetta()); }
+void aggiorna_etichetta() { Schermo::schermo().scrivi_etichetta(etichetta()); }
 
 bool sceltaforma(int t)
 {
-    fin_forme& palette = fin_forme::instance();
+    Schermo::Schermo& schermo = Schermo::schermo();
     // In edit mode the selected element takes the new kind. A kind the add
     // would refuse for its extent (an elliptical curve without an x or a y
     // extent draws nothing) is refused here too: the beep, and the choice
     // changes nothing, not even the variant or the highlight.
     const bool variante = t == qualetool ? !inversioneforma : inversioneforma;
     const int nuova = variante ? t + 6 : t;
-    const bool ritipo = palette.bot_sel->value() && poli_d >= 0 && poli_d < poli_q && polilinea.hasRow(poli_d);
+    const bool ritipo = selezione_valida();
     if (ritipo) {
         const ElementRow& riga = polilinea.row(poli_d);
         if (Geometria::estensione_rifiutata(t, nuova, riga[kDX], riga[kDY], riga[kDZ])) {
@@ -80,13 +81,8 @@ bool sceltaforma(int t)
         }
     }
 
-    platform::RectangleShape* r = palette.rec_sel;
-    // The row comes from truncating t / 2.0: a rounding conversion would put
-    // tools 1, 3 and 5 one row down.
-    const int top = (platform::CInt(t / 2.0) + 1) * 39 + 1;
-    const int left = platform::CInt((t % 2) * 39.0 + 1.0);
-    r->move(r->x(), top);
-    r->move(left, r->y());
+    const QPoint posto = posto_evidenziatore(t);
+    schermo.sposta_evidenziatore(posto.x(), posto.y());
 
     if (t == qualetool)
         invertiforma();
@@ -99,9 +95,8 @@ bool sceltaforma(int t)
         Globali::setModificato(true);
     }
 
-    fin_edita& editor = fin_edita::instance();
-    editor.txtforma->setText(etichetta());
-    editor.txttipo->setText(etichetta_tipo());
+    schermo.scrivi_etichetta(etichetta());
+    schermo.scrivi_tipo(etichetta_tipo());
     return true;
 }
 

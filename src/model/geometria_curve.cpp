@@ -1,7 +1,7 @@
 #include "model/geometria.h"
 
-#include "editor/fin_principale.h"
 #include "model/forme.h"
+#include "model/schermo.h"
 #include "platform/conversions.h"
 #include "platform/yield.h"
 
@@ -140,7 +140,7 @@ void disegna_cosa(int kind)
     const double z1 = pixel_z(Forme::zprec);
     const double z2 = pixel_z(Forme::zprec + Forme::dz);
 
-    fin_principale::instance().Refresh();
+    Schermo::schermo().Refresh();
 
     archiaro = (z1 != 0.0 || z2 != 0.0);
     if (archiaro)

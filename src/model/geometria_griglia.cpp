@@ -1,10 +1,8 @@
 #include "model/geometria.h"
 
-#include "app/globali.h"
-#include "editor/fin_edita.h"
-#include "editor/fin_forme.h"
-#include "editor/fin_principale.h"
 #include "model/forme.h"
+#include "model/schermo.h"
+#include "model/stato.h"
 #include "platform/conversions.h"
 #include "platform/yield.h"
 
@@ -95,7 +93,7 @@ void disegna_catena()
     gri_successivi = false;
     if (poli_q <= 0)
         return;
-    const bool aggiunta = !fin_forme::instance().bot_sel->value();
+    const bool aggiunta = !Schermo::schermo().modoModifica();
     const int ultimo = std::min(poli_q, polilinea.rowCount()) - 1;
     for (int i = 0; i <= ultimo; ++i) {
         // In add mode the elements from the insertion point on are set apart.
@@ -129,7 +127,7 @@ void disegna_griglia()
 {
     // What was drawn live belongs to the drawing being replaced: the
     // rebuild wipes it, so an empty chain leaves no rubber band behind.
-    fin_principale::instance().Refresh();
+    Schermo::schermo().Refresh();
     griglia = std::make_shared<platform::Picture>(Globali::larghezzaDisegno(), Globali::altezzaDisegno());
     platform::Graphics& g = griglia->graphics();
     disegna_linee(g);
@@ -138,8 +136,8 @@ void disegna_griglia()
     disegna_catena();
     gri_aggiungipict = false;
     gri_successivi = false;
-    fin_edita::instance().aggiorna_bottoni();
-    fin_principale::instance().setBackdrop(griglia);
+    Schermo::schermo().aggiorna_bottoni();
+    Schermo::schermo().setBackdrop(griglia);
 }
 
 } // namespace Geometria

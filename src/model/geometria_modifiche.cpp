@@ -1,10 +1,8 @@
 #include "model/geometria.h"
 
-#include "app/globali.h"
-#include "editor/fin_edita.h"
-#include "editor/fin_forme.h"
-#include "editor/fin_principale.h"
 #include "model/forme.h"
+#include "model/schermo.h"
+#include "model/stato.h"
 #include "platform/beep.h"
 #include "platform/conversions.h"
 #include "platform/yield.h"
@@ -22,23 +20,16 @@ ElementRow elemento_corrente()
     return ElementRow{static_cast<double>(forma), xprec, yprec, dx, dy, zprec, dz};
 }
 
-// Delete and modify work on the selected element in edit mode only.
-bool selezione_valida()
-{
-    return fin_forme::instance().bot_sel->value() && poli_d >= 0 && poli_d < poli_q
-        && polilinea.hasRow(poli_d);
-}
-
 void ridisegna()
 {
     disegna_griglia();
-    fin_principale::instance().setBackdrop(griglia);
+    Schermo::schermo().setBackdrop(griglia);
 }
 
 void fine_modifica()
 {
     aggiorna_etichetta();
-    fin_edita::instance().aggiorna_bottoni();
+    Schermo::schermo().aggiorna_bottoni();
 }
 
 } // namespace
@@ -91,13 +82,13 @@ void elemento_aggiungi()
     ++poli_d;
     if (poli_d != poli_q)
         disegna_griglia();
-    fin_principale::instance().setBackdrop(griglia);
+    Schermo::schermo().setBackdrop(griglia);
     aggiorna_etichetta();
 
     xprec = xgr;
     yprec = ygr;
     zprec = polilinea(poli_d - 1, kZ0) + polilinea(poli_d - 1, kDZ);
-    fin_edita::instance().aggiorna_bottoni();
+    Schermo::schermo().aggiorna_bottoni();
 }
 
 void elemento_elimina()

@@ -1,6 +1,6 @@
 #include "model/geometria.h"
 
-#include "editor/fin_principale.h"
+#include "model/schermo.h"
 #include "platform/conversions.h"
 
 #include <algorithm>
@@ -77,7 +77,7 @@ void dis_linea(double x1, double y1, double x2, double y2)
     y_geom = y1;
     const int ox = platform::CInt(x1);
     const int oy = platform::CInt(y1);
-    fin_principale::instance().graphics().DrawObject(linea_dis, ox, oy);
+    Schermo::schermo().disegna_segmento(linea_dis, ox, oy);
     if (gri_aggiungipict && griglia)
         griglia->graphics().DrawObject(linea_dis, ox, oy);
 }

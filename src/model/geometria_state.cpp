@@ -1,6 +1,6 @@
 #include "model/geometria.h"
 
-#include "app/globali.h"
+#include "model/stato.h"
 #include "platform/conversions.h"
 
 #include <cmath>

@@ -2,6 +2,8 @@
 
 #include "app/filetypes.h"
 #include "app/globali.h"
+#include "create3d/finestra3d_fin3d.h"
+#include "editor/schermo_editor.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -40,6 +42,8 @@ void svuota(ElementTable& table, int& count)
 void resetProgramState(int width, int height)
 {
     FileTypes::_Initialize();
+    SchermoEditor::registra();
+    Fin3dFinestra::registra();
 
     Globali::lingua = 1;
     Globali::fileattuale.clear();

@@ -1,0 +1,29 @@
+#include "model/schermo.h"
+
+namespace Schermo {
+
+namespace {
+
+class Nessuno final : public Schermo {
+public:
+    void disegna_segmento(const platform::CurveShape&, int, int) override {}
+    void Refresh() override {}
+    void setBackdrop(const platform::PicturePtr&) override {}
+    bool modoModifica() const override { return false; }
+    void sposta_evidenziatore(int, int) override {}
+    void colora_evidenziatore(const QColor&) override {}
+    void scrivi_etichetta(const QString&) override {}
+    void scrivi_tipo(const QString&) override {}
+    void aggiorna_bottoni() override {}
+};
+
+Nessuno nessuno;
+Schermo* registrato = &nessuno;
+
+} // namespace
+
+Schermo& schermo() { return *registrato; }
+
+void registra(Schermo* s) { registrato = s ? s : &nessuno; }
+
+} // namespace Schermo
