@@ -118,11 +118,9 @@ int run(QApplication& qt, const QStringList& documents)
     return qt.exec();
 }
 
-bool richiestaChiusura() { return salvaModifiche(); }
-
 void quit()
 {
-    if (richiestaChiusura())
+    if (salvaModifiche())
         termina();
 }
 

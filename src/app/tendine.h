@@ -13,7 +13,6 @@ public:
     // The one bar of the run, made on first use. When the window holding it
     // has gone (and the bar with it), a new bar is made.
     static Tendine& instance();
-    static bool exists();
 
     // An item (or a menu's own action) by its name, nullptr when there is
     // no such item.

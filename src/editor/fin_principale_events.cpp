@@ -35,7 +35,7 @@ void mostraDelta()
 
 void fin_principale::Event_Open() { Geometria::gri_aggiungipict = false; }
 
-bool fin_principale::Event_CancelClose() { return !App::richiestaChiusura(); }
+bool fin_principale::Event_CancelClose() { return !App::salvaModifiche(); }
 
 void fin_principale::Event_Close() { App::termina(); }
 

@@ -58,10 +58,6 @@ public:
     int Top() const { return geometry().y(); }
     int Width() const { return m_body->width(); }
     int Height() const { return m_body->height(); }
-    void setLeft(int left);
-    void setTop(int top);
-    void setWidth(int width);
-    void setHeight(int height);
     void place(int left, int top);
 
     void setTitle(const QString& title) { setWindowTitle(title); }
@@ -133,7 +129,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
     template <class T> friend class SingleWindow;
     friend class WindowBody;
