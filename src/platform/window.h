@@ -133,6 +133,14 @@ protected:
     template <class T> friend class SingleWindow;
     friend class WindowBody;
 
+private:
+    // Not for the program: QWidget::close() is the close request of the
+    // window system, which a window without a close box refuses without a
+    // word (Close() is the program's own), and update() repaints without
+    // wiping the live layer (Refresh() is the program's repaint).
+    using QWidget::close;
+    using QWidget::update;
+
 public:
     // Sizes the window so that its drawing area is width x height.
     void resizeToBody(int width, int height);

@@ -45,7 +45,7 @@ TEST(Window, SingleInstanceMadeOnFirstUseAndAnewAfterClose)
     EXPECT_EQ(&w, &SampleWindow::instance());
     EXPECT_EQ(w.opens, 1);
     w.show();
-    w.close();
+    w.Close();
     EXPECT_FALSE(SampleWindow::exists());
     testsupport::processEvents();
     EXPECT_EQ(SampleWindow::instance().opens, 1);
