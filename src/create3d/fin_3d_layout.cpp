@@ -39,7 +39,7 @@ EditField* field(QWidget* parent, int left, int top, int width, const QString& t
     f->setBackColor(hex(back));
     f->setAlignmentCode(3);
     f->setFrame(true);
-    f->setText(text);
+    f->setTextFromProgram(text);
     placeControl(f, left, top, width, 22);
     return f;
 }

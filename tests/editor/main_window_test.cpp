@@ -252,7 +252,7 @@ TEST_F(MainWindow, ShowingASelectionOutsideTheChainChangesNothing)
         Forme::poli_d = d == 1 ? 1 : d;
         palette().bot_sel->setValue(true);
         Forme::dx = 42;
-        edita().efxdelta->setText("42");
+        edita().efxdelta->setTextFromProgram("42");
         esci();
         principale().aggiorna_puntini();
         EXPECT_DOUBLE_EQ(Forme::dx, 42) << "selection " << d;
