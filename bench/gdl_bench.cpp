@@ -64,10 +64,10 @@ void setUp()
     w.StaticTesto(0)->setText(platform::Str(s[0]));
     w.StaticTesto(1)->setText(platform::Str(s[1]));
     for (int i = 0; i < 4; ++i) {
-        w.efdati3d(i)->setText(platform::Str(s[i + 2]));
+        w.efdati3d(i)->setTextFromProgram(platform::Str(s[i + 2]));
         w.CheckB(i)->setValue(s[i + 6] == 2.0);
     }
-    w.efdatialfa3d(10)->setText(platform::Str(s[10]));
+    w.efdatialfa3d(10)->setTextFromProgram(platform::Str(s[10]));
 }
 
 void generate(int solid)

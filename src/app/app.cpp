@@ -101,8 +101,11 @@ void startUp(const QStringList& documents)
         qApp->installEventFilter(new FileOpenFilter(qApp));
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { Event_Close(); });
     }
-    // The main window, with the program's menu bar.
+    // The main window, with the program's menu bar. It is on screen before
+    // the palette and the numeric editor are made, as the windows they float
+    // over.
     fin_principale& main = fin_principale::instance();
+    main.show();
     if (bar.parentWidget() != &main)
         main.setMenuBar(&bar);
 
@@ -122,11 +125,9 @@ int run(QApplication& qt, const QStringList& documents)
     return qt.exec();
 }
 
-bool richiestaChiusura() { return salvaModifiche(); }
-
 void quit()
 {
-    if (richiestaChiusura())
+    if (salvaModifiche())
         termina();
 }
 

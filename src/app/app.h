@@ -58,11 +58,6 @@ bool filesalva(const QString& path);
 // Save gives true; Cancel gives false. Not modified: true, nothing asked.
 bool salvaModifiche();
 
-// The main window or the quit item asks to end the program: the unsaved
-// changes question. True when the program may quit; the preferences are
-// written when the event loop ends (Event_Close).
-bool richiestaChiusura();
-
 // FileQuit: the unsaved changes question, then the program ends.
 void quit();
 // Ends the event loop (the main window calls it once it has closed).

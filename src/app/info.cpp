@@ -89,7 +89,6 @@ info::info() : SingleWindow(platform::FrameKind::MovableModal)
         const QRect area = screen->availableGeometry();
         place(area.x() + (area.width() - 260) / 2, area.y() + (area.height() - 152) / 3);
     }
-    show();
 }
 
 const QString& info::mailLink()

@@ -149,8 +149,6 @@ Tendine& Tendine::instance()
     return *s_bar;
 }
 
-bool Tendine::exists() { return !s_bar.isNull(); }
-
 Tendine::Tendine()
 {
     setNativeMenuBar(true);

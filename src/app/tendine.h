@@ -16,7 +16,6 @@ public:
     // The one bar of the run, made on first use. When the window holding it
     // has gone (and the bar with it), a new bar is made.
     static Tendine& instance();
-    static bool exists();
 
     // The bar's menus and items, in the order they are made.
     enum class Voce {

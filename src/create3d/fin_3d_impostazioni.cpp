@@ -18,7 +18,7 @@ using platform::Val;
 
 namespace {
 
-void filtra(platform::EditField* field) { field->setText(filtroNumero(field->text())); }
+void filtra(platform::EditField* field) { field->setTextFromProgram(filtroNumero(field->text())); }
 
 // The settings are part of the document: a handler that changed any slot
 // marks the document modified as it ends.
@@ -54,7 +54,7 @@ void fin_3d::slcrea3d_ValueChanged(int)
     daticreatred[10] = slcrea3d(2)->value();
     StaticTesto(0)->setText(Str15Digits(daticreatred[0]));
     StaticTesto(1)->setText(Str15Digits(daticreatred[1]));
-    efdatialfa3d(10)->setText(Str15Digits(daticreatred[10]));
+    efdatialfa3d(10)->setTextFromProgram(Str15Digits(daticreatred[10]));
     arcorivo(CInt(daticreatred[10]));
 }
 
@@ -74,7 +74,7 @@ void fin_3d::efdati3d_LostFocus(int index)
     const int parita = index - 2 * CInt(index / 2.0);
     const double fattore = std::pow(10.0, 4 * (1 - parita) - 2);
     const int partner = index + (2 * (1 - parita) - 1);
-    efdati3d(partner)->setText(Str15Digits(Val(field->text()) * fattore));
+    efdati3d(partner)->setTextFromProgram(Str15Digits(Val(field->text()) * fattore));
     contr_scala();
 }
 
@@ -82,8 +82,8 @@ void fin_3d::contr_scala()
 {
     for (int m = 0; m <= 2; m += 2) {
         if (efdati3d(m)->text() == QLatin1String("0") || efdati3d(m + 1)->text() == QLatin1String("0")) {
-            efdati3d(m)->setText(QStringLiteral("1"));
-            efdati3d(m + 1)->setText(QStringLiteral("100"));
+            efdati3d(m)->setTextFromProgram(QStringLiteral("1"));
+            efdati3d(m + 1)->setTextFromProgram(QStringLiteral("100"));
         }
     }
     for (int j = 0; j <= 3; ++j) {
@@ -108,12 +108,12 @@ void fin_3d::contr_angoli()
     for (int i = 10; i <= 15; ++i) {
         platform::EditField* field = efdatialfa3d(i);
         if (Val(field->text()) < 0.0)
-            field->setText(QStringLiteral("0"));
+            field->setTextFromProgram(QStringLiteral("0"));
         if (Val(field->text()) > 360.0)
-            field->setText(QStringLiteral("360"));
+            field->setTextFromProgram(QStringLiteral("360"));
     }
     if (Val(efdatialfa3d(10)->text()) == 0.0)
-        efdatialfa3d(10)->setText(QStringLiteral("1"));
+        efdatialfa3d(10)->setTextFromProgram(QStringLiteral("1"));
     for (int i = 10; i <= 15; ++i)
         daticreatred[i] = Val(efdatialfa3d(i)->text());
     slcrea3d(2)->setValueQuietly(CInt(std::max(1.0, daticreatred[10])));

@@ -33,7 +33,7 @@ EditField* field(QWidget* parent, int left, int top, int width, const QString& t
     f->setBackColor(hex(back));
     f->setTextAlign(Allinea::Destra);
     f->setFrame(true);
-    f->setText(text);
+    f->setTextFromProgram(text);
     placeControl(f, left, top, width, 22);
     return f;
 }

@@ -139,12 +139,12 @@ void fin_3d::aggiornadati()
     }
     slcrea3d(2)->setValueQuietly(CInt(daticreatred[10]));
     for (int i = 0; i <= 3; ++i)
-        efdati3d(i)->setText(Str15Digits(daticreatred[i + 2]));
+        efdati3d(i)->setTextFromProgram(Str15Digits(daticreatred[i + 2]));
     for (int i = 10; i <= 15; ++i)
-        efdatialfa3d(i)->setText(Str15Digits(daticreatred[i]));
+        efdatialfa3d(i)->setTextFromProgram(Str15Digits(daticreatred[i]));
     arcorivo(CInt(daticreatred[10]));
     for (int i = 16; i <= 17; ++i)
-        efdelta3d(i)->setText(Str15Digits(daticreatred[i]));
+        efdelta3d(i)->setTextFromProgram(Str15Digits(daticreatred[i]));
     for (int i = 0; i <= 3; ++i)
         CheckB(i)->setValue(daticreatred[i + 6] == 2.0);
 }

@@ -73,4 +73,4 @@ int EditFieldIntero::scartati(const QString& text)
     return n;
 }
 
-void EditFieldIntero::Event_LostFocus() { setText(filtraIntero(text())); }
+void EditFieldIntero::Event_LostFocus() { setTextFromProgram(filtraIntero(text())); }

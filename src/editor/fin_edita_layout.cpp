@@ -33,7 +33,7 @@ EditFieldIntero* deltaField(QWidget* parent, const char* name, int left)
     f->setBackColor(Qt::white);
     f->setTextAlign(platform::Allinea::Sinistra);
     f->setFrame(true);
-    f->setText(QStringLiteral("0"));
+    f->setTextFromProgram(QStringLiteral("0"));
     return f;
 }
 

@@ -33,7 +33,7 @@ EditFieldIntero* campo(QWidget* parent, const char* nome, int top)
     f->setBackColor(Qt::white);
     f->setTextAlign(platform::Allinea::Predefinito);
     f->setFrame(true);
-    f->setText(QStringLiteral("5"));
+    f->setTextFromProgram(QStringLiteral("5"));
     return f;
 }
 
@@ -77,8 +77,8 @@ void fin_grid::Event_Open()
         chk_gr_vis->setText(QStringLiteral("Griglia visibile"));
         PushButton2->setText(QStringLiteral("Annulla"));
     }
-    efgrx->setText(platform::Str(Geometria::grx));
-    efgry->setText(platform::Str(Geometria::gry));
+    efgrx->setTextFromProgram(platform::Str(Geometria::grx));
+    efgry->setTextFromProgram(platform::Str(Geometria::gry));
     chk_gr_onoff->setValue(Geometria::gridon);
     chk_gr_vis->setValue(Geometria::gridvis);
 }

@@ -26,5 +26,4 @@ fin_principale::fin_principale() : SingleWindow(platform::FrameKind::Document)
 
     // Not resizeable: start-up gives it the size that fits the screen.
     fixWindowSize(640, 480);
-    show();
 }

@@ -23,9 +23,9 @@ namespace {
 void mostraDelta()
 {
     fin_edita& editor = fin_edita::instance();
-    editor.efxdelta->setText(platform::Str15Digits(Forme::dx));
-    editor.efydelta->setText(platform::Str15Digits(Forme::dy));
-    editor.efzdelta->setText(platform::Str15Digits(Forme::dz));
+    editor.efxdelta->setTextFromProgram(platform::Str15Digits(Forme::dx));
+    editor.efydelta->setTextFromProgram(platform::Str15Digits(Forme::dy));
+    editor.efzdelta->setTextFromProgram(platform::Str15Digits(Forme::dz));
     editor.txtforma->setText(Forme::etichetta());
 }
 
@@ -38,7 +38,7 @@ void fin_principale::Event_Open() { Geometria::gri_aggiungipict = false; }
 bool fin_principale::Event_CancelClose()
 {
     App::primaDelComando();
-    return !App::richiestaChiusura();
+    return !App::salvaModifiche();
 }
 
 void fin_principale::Event_Close() { App::termina(); }
@@ -91,8 +91,8 @@ void fin_principale::Event_MouseMove(int x, int y)
     Forme::dy = Forme::ygr - Forme::yprec;
 
     fin_edita& editor = fin_edita::instance();
-    editor.efxdelta->setText(platform::Str15Digits(Forme::dx));
-    editor.efydelta->setText(platform::Str15Digits(Forme::dy));
+    editor.efxdelta->setTextFromProgram(platform::Str15Digits(Forme::dx));
+    editor.efydelta->setTextFromProgram(platform::Str15Digits(Forme::dy));
     editor.testox->setText(QStringLiteral("X: ") + platform::StrTwoDecimals(Forme::xgr));
     editor.testoy->setText(QStringLiteral("Y: ") + platform::StrTwoDecimals(Forme::ygr));
 

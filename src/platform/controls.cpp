@@ -145,7 +145,7 @@ void EditField::setTextFont(const QString& family, int size, bool bold)
     setFont(programFont(family, size, bold));
 }
 
-void EditField::setText(const QString& text)
+void EditField::setTextFromProgram(const QString& text)
 {
     QLineEdit::setText(text);
     if (!hasFocus()) {

@@ -63,7 +63,9 @@ public:
     // A text set by the program. QLineEdit leaves the caret at the end, so a
     // field too narrow for the text would show its tail, which reads as
     // another number; outside editing the caret goes to the start instead.
-    void setText(const QString& text);
+    // QLineEdit's own setText() is private here, so that no caller of the
+    // field takes it by mistake.
+    void setTextFromProgram(const QString& text);
     // The field takes its text as leaving it would (its LostFocus runs),
     // while it keeps the keyboard focus.
     void takeText() { emit lostFocus(); }
@@ -76,6 +78,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 private:
+    using QLineEdit::setText;
     void applyPalette();
     QColor m_text = Qt::black;
     QColor m_back = Qt::white;

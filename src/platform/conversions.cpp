@@ -205,8 +205,4 @@ int CInt(double value)
 
 double Round(double value) { return std::round(value); }
 
-QString Chr(int code) { return QString(QChar(code)); }
-
-int Asc(const QString& text) { return text.isEmpty() ? 0 : text.at(0).unicode(); }
-
 } // namespace platform

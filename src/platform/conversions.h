@@ -61,7 +61,4 @@ std::optional<double> decimalNumber(std::string_view text);
 int CInt(double value);
 double Round(double value);
 
-QString Chr(int code);
-int Asc(const QString& text);
-
 } // namespace platform

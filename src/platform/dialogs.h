@@ -15,8 +15,6 @@ namespace platform {
 struct FileType {
     QString name;       // the type's name, e.g. "text"
     QString extensions; // e.g. ".mdn"; empty for any file
-    QString macType;    // kept for reference; not written to files here
-    QString macCreator;
 };
 
 // The path chosen, or an empty string when the user cancelled.

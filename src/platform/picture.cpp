@@ -99,8 +99,7 @@ void paintItem(QPainter& painter, const DrawItem& item)
             painter.setFont(*item.font);
         painter.drawText(item.p1, item.text);
         break;
-    case DrawItem::Kind::Arc:
-    case DrawItem::Kind::Rect: {
+    case DrawItem::Kind::Arc: {
         const QRectF box(item.p1, item.p2);
         if (item.bordered) {
             usePen(painter, item.color, item.width);
@@ -108,17 +107,13 @@ void paintItem(QPainter& painter, const DrawItem& item)
             painter.setPen(Qt::NoPen);
         }
         painter.setBrush(item.filled ? QBrush(item.fillColor) : QBrush(Qt::NoBrush));
-        if (item.kind == DrawItem::Kind::Rect) {
-            painter.drawRect(box);
-        } else {
-            // QPainter counts in 1/16 degree, counter-clockwise.
-            const int start = static_cast<int>(std::lround(item.startAngle * 180.0 / M_PI * 16.0));
-            const int span = static_cast<int>(std::lround(item.arcAngle * 180.0 / M_PI * 16.0));
-            if (item.filled)
-                painter.drawPie(box, start, span);
-            else
-                painter.drawArc(box, start, span);
-        }
+        // QPainter counts in 1/16 degree, counter-clockwise.
+        const int start = static_cast<int>(std::lround(item.startAngle * 180.0 / M_PI * 16.0));
+        const int span = static_cast<int>(std::lround(item.arcAngle * 180.0 / M_PI * 16.0));
+        if (item.filled)
+            painter.drawPie(box, start, span);
+        else
+            painter.drawArc(box, start, span);
         painter.setBrush(Qt::NoBrush);
         break;
     }
@@ -188,29 +183,6 @@ void Graphics::DrawObject(const ArcShape& shape, double x, double y)
     emitItem(item);
 }
 
-void Graphics::FillRect(double x, double y, double width, double height)
-{
-    DrawItem item;
-    item.kind = DrawItem::Kind::Rect;
-    item.p1 = QPointF(x, y);
-    item.p2 = QPointF(x + width, y + height);
-    item.filled = true;
-    item.fillColor = ForeColor;
-    item.bordered = false;
-    emitItem(item);
-}
-
-void Graphics::DrawRect(double x, double y, double width, double height)
-{
-    DrawItem item;
-    item.kind = DrawItem::Kind::Rect;
-    item.p1 = QPointF(x, y);
-    item.p2 = QPointF(x + width - 1, y + height - 1);
-    item.color = ForeColor;
-    item.width = std::max(PenWidth, PenHeight);
-    emitItem(item);
-}
-
 Picture::Picture(int width, int height)
     : m_image(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied),
       m_graphics([this](const DrawItem& item) { paint(item); })
@@ -250,12 +222,6 @@ QRgb Picture::pixel(int x, int y)
     if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
         return 0;
     return m_image.pixel(x, y);
-}
-
-void Picture::setImage(const QImage& image)
-{
-    endPainting();
-    m_image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace platform

@@ -43,10 +43,10 @@ struct ArcShape {
 // One thing drawn on a surface, in surface pixels. Windows keep these as
 // their live layer, which is also what tests look at.
 struct DrawItem {
-    enum class Kind { Segment, Text, Arc, Rect };
+    enum class Kind { Segment, Text, Arc };
     Kind kind = Kind::Segment;
-    QPointF p1, p2;   // segment ends; text baseline start in p1; arc/rect box p1..p2
-    QColor color;     // segment or text colour, arc/rect border
+    QPointF p1, p2;   // segment ends; text baseline start in p1; arc box p1..p2
+    QColor color;     // segment or text colour, arc border
     double width = 1; // pen width
     QString text;
     // Text items only. Shared and never changed once made, so that copying
@@ -76,8 +76,6 @@ public:
     void DrawString(const QString& text, double x, double y);
     void DrawObject(const CurveShape& shape, double x, double y);
     void DrawObject(const ArcShape& shape, double x, double y);
-    void FillRect(double x, double y, double width, double height);
-    void DrawRect(double x, double y, double width, double height);
 
     QFont currentFont() const;
 
@@ -109,9 +107,6 @@ public:
     // The picture as drawn so far.
     const QImage& image();
     QRgb pixel(int x, int y);
-
-    // Draws the picture on another surface (used for previews).
-    void setImage(const QImage& image);
 
 private:
     void paint(const DrawItem& item);

@@ -115,10 +115,6 @@ void Window::setOwner(QWidget* owner)
 
 Window::~Window() = default;
 
-void Window::setLeft(int left) { place(left, Top()); }
-void Window::setTop(int top) { place(Left(), top); }
-void Window::setWidth(int width) { resizeToBody(width, Height()); }
-void Window::setHeight(int height) { resizeToBody(Width(), height); }
 void Window::place(int left, int top) { setGeometry(left, top, geometry().width(), geometry().height()); }
 
 int Window::menuBarHeight() const
@@ -288,7 +284,5 @@ void Window::undoWindowState()
         },
         Qt::QueuedConnection);
 }
-
-void Window::showEvent(QShowEvent* event) { QWidget::showEvent(event); }
 
 } // namespace platform

@@ -58,10 +58,6 @@ public:
     int Top() const { return geometry().y(); }
     int Width() const { return m_body->width(); }
     int Height() const { return m_body->height(); }
-    void setLeft(int left);
-    void setTop(int top);
-    void setWidth(int width);
-    void setHeight(int height);
     void place(int left, int top);
 
     void setTitle(const QString& title) { setWindowTitle(title); }
@@ -133,10 +129,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
     template <class T> friend class SingleWindow;
     friend class WindowBody;
+
+private:
+    // Not for the program: QWidget::close() is the close request of the
+    // window system, which a window without a close box refuses without a
+    // word (Close() is the program's own), and update() repaints without
+    // wiping the live layer (Refresh() is the program's repaint).
+    using QWidget::close;
+    using QWidget::update;
 
 public:
     // Sizes the window so that its drawing area is width x height.

@@ -71,6 +71,14 @@ TEST_F(AboutBox, ShowsTheProgramAndItsLinks)
     EXPECT_TRUE(info::exists());
 }
 
+// Making the box puts nothing on screen; the about command shows it.
+TEST_F(AboutBox, OnlyTheAboutCommandShowsIt)
+{
+    EXPECT_FALSE(info::instance().isVisible());
+    App::_AppleModanovainfo_Action();
+    EXPECT_TRUE(info::instance().isVisible());
+}
+
 TEST_F(AboutBox, OkClosesItAndBringsTheMainWindowForward)
 {
     fin_principale::instance().hide();

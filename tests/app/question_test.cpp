@@ -59,7 +59,7 @@ protected:
             return QCoreApplication::exec() == 0;
         }
         case Comando::CloseMainWindow:
-            return fin_principale::instance().close();
+            return static_cast<QWidget&>(fin_principale::instance()).close();
         }
         return false;
     }

@@ -109,7 +109,7 @@ const Comando kComandi[] = {
     {"CtrlO", [] { tasto(Qt::Key_O); }, 1, false},
     {"CtrlE", [] { tasto(Qt::Key_E); }, 0, false},
     {"FileSaveFromTheMenu", [] { dalMenu("FileSave"); }, 0, true},
-    {"TheCloseBox", [] { fin_principale::instance().close(); }, 1, false},
+    {"TheCloseBox", [] { static_cast<QWidget&>(fin_principale::instance()).close(); }, 1, false},
 };
 INSTANTIATE_TEST_SUITE_P(Commands, TypedValueCommand, ::testing::ValuesIn(kComandi),
                          [](const ::testing::TestParamInfo<Comando>& info) { return std::string(info.param.nome); });

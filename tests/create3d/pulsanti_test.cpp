@@ -452,9 +452,9 @@ TEST_F(Create3d, GeneratorTakesTheWindowsValuesFirst)
     esportazione::profopath = 1;
     fin_3d& w = shown();
     // Texts the user has typed without leaving the field yet.
-    w.efdatialfa3d(10)->setText("0");
-    w.efdati3d(0)->setText("0");
-    w.efdatialfa3d(11)->setText("400");
+    w.efdatialfa3d(10)->setTextFromProgram("0");
+    w.efdati3d(0)->setTextFromProgram("0");
+    w.efdatialfa3d(11)->setTextFromProgram("400");
     w.PushButton3->click();
     EXPECT_EQ(daticreatred[10], 1.0);
     EXPECT_EQ(daticreatred[11], 360.0);
@@ -465,7 +465,7 @@ TEST_F(Create3d, GeneratorTakesTheWindowsValuesFirst)
     EXPECT_TRUE(text.startsWith("ROTX 360\r")) << text.toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression("REVOLVE \\d+, 1, \\d+"))) << text.toStdString();
 
-    w.efdatialfa3d(10)->setText("400");
+    w.efdatialfa3d(10)->setTextFromProgram("400");
     w.PushButton3->click();
     EXPECT_TRUE(QString::fromStdString(esportazione::esportastringa).contains(QRegularExpression("REVOLVE \\d+, 360, ")));
 }

@@ -177,7 +177,7 @@ TEST_F(Dialogs, GridCancelChangesNothing)
 {
     premi(palette().bot_setup(0));
     fin_grid& grid = fin_grid::instance();
-    grid.efgrx->setText("50");
+    grid.efgrx->setTextFromProgram("50");
     premi(grid.chk_gr_onoff);
     const platform::PicturePtr before = Geometria::griglia;
     QTest::keyClick(&grid, Qt::Key_Escape);

@@ -85,7 +85,7 @@ TEST_P(IntegerFieldEntry, MeetsTheRuleOfATypedKey)
     testsupport::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), field);
     // "7" as typed by the user, so that the delta comes from the field.
-    field->setText(QString());
+    field->setTextFromProgram(QString());
     QTest::keyClicks(field, QStringLiteral("7"));
     field->setCursorPosition(c.inizio ? 0 : 1);
     QApplication::clipboard()->setText(QString::fromLatin1(c.incollato));
@@ -141,7 +141,7 @@ TEST_F(EditorTest, AFractionTheProgramWroteTakesDigitsButNothingElse)
     field->setFocus();
     testsupport::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), field);
-    field->setText(QStringLiteral("12.5"));
+    field->setTextFromProgram(QStringLiteral("12.5"));
     field->end(false);
     platform::resetBeepCount();
     QTest::keyClicks(field, QStringLiteral("3"));

@@ -252,7 +252,7 @@ TEST_F(MainWindow, ShowingASelectionOutsideTheChainChangesNothing)
         Forme::poli_d = d == 1 ? 1 : d;
         palette().bot_sel->setValue(true);
         Forme::dx = 42;
-        edita().efxdelta->setText("42");
+        edita().efxdelta->setTextFromProgram("42");
         esci();
         principale().aggiorna_puntini();
         EXPECT_DOUBLE_EQ(Forme::dx, 42) << "selection " << d;
@@ -340,7 +340,7 @@ int ciclo(std::function<void()> azione)
 
 TEST_F(MainWindow, ClosingTheWindowEndsTheProgram)
 {
-    EXPECT_EQ(ciclo([] { principale().close(); }), 0);
+    EXPECT_EQ(ciclo([] { static_cast<QWidget&>(principale()).close(); }), 0);
     EXPECT_FALSE(fin_principale::exists());
 }
 
@@ -349,7 +349,7 @@ TEST_F(MainWindow, ClosingAsksAboutUnsavedChangesAndCancelKeepsItOpen)
     testsupport::DialogScript script;
     script.saveChangesAnswers = {platform::SaveAnswer::Cancel};
     Globali::filemodificato = true;
-    EXPECT_EQ(ciclo([] { principale().close(); }), 7);
+    EXPECT_EQ(ciclo([] { static_cast<QWidget&>(principale()).close(); }), 7);
     EXPECT_EQ(script.saveChangesAsked, 1);
     EXPECT_TRUE(fin_principale::exists() && principale().isVisible());
 }

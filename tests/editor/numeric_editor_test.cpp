@@ -45,7 +45,7 @@ TEST(IntegerField, FiltersItsTextWhenItLosesTheFocus)
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    field->setText("-1.2x5"); // as the program may write it
+    field->setTextFromProgram("-1.2x5"); // as the program may write it
     field->setFocus();
     other->setFocus();
     EXPECT_EQ(field->text(), "-125");
@@ -74,7 +74,7 @@ TEST(IntegerField, RefusesTheCharactersItsFilterWouldDrop)
         {"", 0, "1e5 ", "15", 2},     {"007", 3, "1", "0071", 0},
     };
     for (const Caso& c : casi) {
-        field->setText(QString::fromLatin1(c.testo));
+        field->setTextFromProgram(QString::fromLatin1(c.testo));
         field->setFocus();
         field->setCursorPosition(c.caret);
         platform::resetBeepCount();
@@ -84,7 +84,7 @@ TEST(IntegerField, RefusesTheCharactersItsFilterWouldDrop)
     }
     // A paste is taken whole or refused whole; editing keys pass.
     QApplication::clipboard()->setText(QStringLiteral("1.5"));
-    field->setText("7");
+    field->setTextFromProgram("7");
     field->setFocus();
     field->end(false);
     platform::resetBeepCount();
@@ -115,7 +115,7 @@ using NumericEditor = EditorTest;
 // Puts text into a delta field as the program does, with the caret at `caret`.
 void prepara(EditFieldIntero* field, const char* text, int caret)
 {
-    field->setText(QString::fromLatin1(text));
+    field->setTextFromProgram(QString::fromLatin1(text));
     field->setFocus();
     field->setCursorPosition(caret < 0 ? field->text().size() : caret);
 }

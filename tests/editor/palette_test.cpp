@@ -434,7 +434,7 @@ TEST_F(Palette, SettingsButtonsOpenTheDialogs)
 {
     premi(palette().bot_setup(0));
     EXPECT_TRUE(fin_grid::exists() && fin_grid::instance().isVisible());
-    fin_grid::instance().close();
+    fin_grid::instance().Close();
     premi(palette().bot_setup(1));
     EXPECT_TRUE(fin_resol::exists() && fin_resol::instance().isVisible());
 }

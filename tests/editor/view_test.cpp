@@ -133,7 +133,7 @@ TEST_F(View, InEditModeAViewCommandShowsTheSelectedElementAgain)
 {
     catena({{0, 0, 0, 10, 0, 0, 0}, {0, 10, 0, 0, 25, 0, 0}});
     modoModifica(1);
-    edita().efydelta->setText("x");
+    edita().efydelta->setTextFromProgram("x");
     premi(palette().bot_zoom(1));
     EXPECT_EQ(edita().efydelta->text(), "25");
     // The selected element, drawn at the new zoom: (10, 0)-(10, 25) mm.

@@ -244,11 +244,11 @@ void GdlTest::fillWindow()
     w.StaticTesto(0)->setText(Str(s[0]));
     w.StaticTesto(1)->setText(Str(s[1]));
     for (int i = 0; i < 4; ++i)
-        w.efdati3d(i)->setText(Str(s[i + 2]));
+        w.efdati3d(i)->setTextFromProgram(Str(s[i + 2]));
     for (int i = 10; i <= 15; ++i)
-        w.efdatialfa3d(i)->setText(Str(s[i]));
+        w.efdatialfa3d(i)->setTextFromProgram(Str(s[i]));
     for (int i = 16; i <= 17; ++i)
-        w.efdelta3d(i)->setText(Str(s[i]));
+        w.efdelta3d(i)->setTextFromProgram(Str(s[i]));
     for (int i = 0; i < 4; ++i)
         w.CheckB(i)->setValue(s[i + 6] == 2.0);
 }

@@ -196,7 +196,7 @@ TEST(HeldEvents, InputWaitsInTheWindowSystemsQueueUntilTheCommandHasEnded)
 
     EXPECT_EQ(w.moves, 0);
     EXPECT_EQ(platform::held::count(), 0); // nothing was taken out to be kept back
-    w.update();
+    w.body()->update();
     testsupport::processEvents();
     EXPECT_EQ(w.moves, 1);
     EXPECT_EQ(w.movesInside, 0);

@@ -38,8 +38,6 @@ void drawNonFinite(platform::Graphics& g, double bad)
     arc.Height = 10;
     arc.ArcAngle = bad;
     g.DrawObject(arc, 2, 2);
-    g.FillRect(0, 0, bad, 10);
-    g.DrawRect(bad, 0, 5, 5);
 }
 
 } // namespace
@@ -96,10 +94,20 @@ void drawMixedItems(platform::Graphics& g)
     arc.ArcAngle = 4.0;
     arc.FillColor = violet;
     g.DrawObject(arc, 20, 40);
-    g.FillRect(44, 4, 10, 10);
+    platform::ArcShape patch; // filled, without a border
+    patch.Width = patch.Height = 10;
+    patch.ArcAngle = 2 * M_PI;
+    patch.FillColor = teal;
+    g.DrawObject(patch, 44, 4);
     g.ForeColor = Qt::black; // the colour a painter's "no pen" has
     g.DrawLine(44, 20, 58, 2);
-    g.DrawRect(42, 30, 16, 16);
+    platform::ArcShape framed; // bordered with the line's pen
+    framed.Width = framed.Height = 16;
+    framed.ArcAngle = 2 * M_PI;
+    framed.Border = 100.0;
+    framed.BorderColor = Qt::black;
+    framed.FillColor = violet;
+    g.DrawObject(framed, 42, 30);
     g.DrawLine(44, 50, 58, 58);
 }
 
@@ -124,7 +132,6 @@ QImage paintedOneByOne(const std::vector<platform::DrawItem>& items)
             painter.setFont(*item.font);
             painter.drawText(item.p1, item.text);
             break;
-        case platform::DrawItem::Kind::Rect: painter.drawRect(box); break;
         case platform::DrawItem::Kind::Arc: painter.drawPie(box, start, span); break;
         }
     }

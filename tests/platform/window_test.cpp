@@ -45,7 +45,7 @@ TEST(Window, SingleInstanceMadeOnFirstUseAndAnewAfterClose)
     EXPECT_EQ(&w, &SampleWindow::instance());
     EXPECT_EQ(w.opens, 1);
     w.show();
-    w.close();
+    w.Close();
     EXPECT_FALSE(SampleWindow::exists());
     testsupport::processEvents();
     EXPECT_EQ(SampleWindow::instance().opens, 1);
@@ -79,7 +79,7 @@ TEST(Window, ProgramSetValuesFireNoHandlers)
     SampleWindow& w = SampleWindow::instance();
     w.show();
     w.box->setValue(true);
-    w.field->setText("12");
+    w.field->setTextFromProgram("12");
     EXPECT_EQ(w.boxActions, 0);
     EXPECT_EQ(w.fieldEdits, 0);
     QTest::mouseClick(w.box, Qt::LeftButton, {}, QPoint(8, 10));
