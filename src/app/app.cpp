@@ -110,6 +110,10 @@ void startUp(const QStringList& documents)
         main.setMenuBar(&bar);
 
     Event_Open();
+    // The drawing window takes the keyboard, so that the first shortcut
+    // typed over it works, with or without a window manager.
+    main.showAndActivate();
+    main.body()->setFocus(Qt::ActiveWindowFocusReason);
     s_started = true;
     s_pending.append(documents);
     const QStringList pending = std::exchange(s_pending, {});

@@ -212,6 +212,7 @@ TEST_F(AppTest, AClickAndAKeyDuringOpenRunAfterItOnceEach)
     fin_edita& editor = fin_edita::instance();
     editor.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    testsupport::processEvents(); // the focus change that comes with the activation
     QTest::mouseClick(editor.efxdelta, Qt::LeftButton);
     ASSERT_TRUE(editor.efxdelta->hasFocus());
     testsupport::DialogScript dialogs;

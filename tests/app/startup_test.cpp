@@ -55,6 +55,9 @@ TEST_F(AppTest, StartsWithItsWindowsInPlaceAndTheDefaults)
     EXPECT_EQ(QPoint(fin_edita::instance().Left(), fin_edita::instance().Top()), QPoint(110, 26));
     EXPECT_FALSE(fin_3d::instance().isVisible());
     EXPECT_EQ(QPoint(fin_3d::instance().Left(), fin_3d::instance().Top()), QPoint(94, 90));
+    // The drawing window has the keyboard: the first shortcut works.
+    EXPECT_EQ(QApplication::activeWindow(), &main);
+    EXPECT_EQ(QApplication::focusWidget(), main.body());
 
     EXPECT_EQ(Geometria::grx, 10);
     EXPECT_EQ(Geometria::gry, 10);
