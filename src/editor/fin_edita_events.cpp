@@ -9,22 +9,7 @@
 #include "model/geometria.h"
 #include "platform/conversions.h"
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
-
-namespace {
-
-// A pixel position in Integers, the sum taken in 64 bits and kept within the
-// Integer range. Terms are widened before any of them is negated: a height
-// of the smallest Integer has no negative among the Integers.
-int somma(long long a, long long b, long long c, long long d)
-{
-    const long long s = a + b + c + d;
-    return static_cast<int>(std::clamp<long long>(s, INT_MIN, INT_MAX));
-}
-
-} // namespace
 
 void fin_edita::Event_Open()
 {
@@ -98,8 +83,7 @@ void fin_edita::edita_numerico()
     Forme::ygr = vista ? -(ey / zmfct) : 0.0;
 
     fin_principale& principale = fin_principale::instance();
-    etichette::collocaMarcatore(principale.pointer, somma(origx, ex, -2, ez),
-                                somma(origy, ey, -2, -static_cast<long long>(ez)));
+    etichette::collocaSuPixel(principale.pointer, ex, ey, ez);
 
     testox->setText(QStringLiteral("X: ") + platform::StrTwoDecimals(Forme::xgr));
     testoy->setText(QStringLiteral("Y: ") + platform::StrTwoDecimals(Forme::ygr));

@@ -84,8 +84,7 @@ void fin_principale::Event_MouseMove(int x, int y)
 
     // The end marker stands on the pointer's pixel, raised by the end's height.
     const double zFine = (Forme::zprec + Forme::dz) * zmfct;
-    etichette::collocaMarcatore(pointer, platform::CInt((origx + p.px - 2) + zFine),
-                                platform::CInt((origy + p.py - 2) - zFine));
+    etichette::collocaSuPixel(pointer, p.px, p.py, zFine);
 
     Forme::dx = Forme::xgr - Forme::xprec;
     Forme::dy = Forme::ygr - Forme::yprec;
@@ -150,9 +149,7 @@ void fin_principale::mostra_corrente()
 void fin_principale::collocaInizio()
 {
     using namespace Geometria;
-    etichette::collocaMarcatore(prepointer,
-                                platform::CInt(((origx + Forme::xprec * zmfct) - 2) + Forme::zprec * zmfct),
-                                platform::CInt(((origy - Forme::yprec * zmfct) - 2) - Forme::zprec * zmfct));
+    etichette::collocaSuPixel(prepointer, Forme::xprec * zmfct, -(Forme::yprec * zmfct), Forme::zprec * zmfct);
 }
 
 void fin_principale::collocaMarcatori()
@@ -160,7 +157,6 @@ void fin_principale::collocaMarcatori()
     using namespace Geometria;
     collocaInizio();
     const double zFine = (Forme::zprec + Forme::dz) * zmfct;
-    etichette::collocaMarcatore(pointer,
-                                platform::CInt(((origx + (Forme::xprec + Forme::dx) * zmfct) - 2) + zFine),
-                                platform::CInt(((origy - (Forme::yprec + Forme::dy) * zmfct) - 2) - zFine));
+    etichette::collocaSuPixel(pointer, (Forme::xprec + Forme::dx) * zmfct, -((Forme::yprec + Forme::dy) * zmfct),
+                              zFine);
 }
