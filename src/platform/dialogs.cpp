@@ -1,18 +1,25 @@
 #include "platform/dialogs.h"
 
+#include "platform/locale_file_model.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace platform {
 
 namespace {
 
 DialogAnswers g_answers;
-// The dialogs open where the user last chose a file.
+// The document dialogs open where the user last chose a document.
 QString g_lastFolder;
+
+// Wide enough for the list's four columns (name, size, type, date) beside
+// the places, within the screen the dialog opens on.
+constexpr QSize kDialogSize(900, 520);
 
 QString filterFor(const FileType& type)
 {
@@ -24,34 +31,64 @@ QString filterFor(const FileType& type)
     return QStringLiteral("%1 (%2)").arg(type.name, patterns.join(QLatin1Char(' ')));
 }
 
+// Qt's file dialog with its list in the default locale, at a size that
+// shows the list's columns.
+void prepara(QFileDialog& dialog)
+{
+    dialog.setProxyModel(new LocaleFileModel(&dialog));
+    QSize size = kDialogSize.expandedTo(dialog.sizeHint());
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableSize());
+    dialog.resize(size);
+}
+
+// The one path the dialog gives, or an empty string when it was cancelled.
+QString scelto(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
 } // namespace
 
 QString showOpenDialog(const FileType& type)
 {
-    if (g_answers.open)
-        return g_answers.open(type);
-    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                        g_lastFolder, filterFor(type));
+    QString chosen;
+    if (g_answers.open) {
+        chosen = g_answers.open(type);
+    } else {
+        QFileDialog dialog(QApplication::activeWindow(), QString(), g_lastFolder, filterFor(type));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        prepara(dialog);
+        chosen = scelto(dialog);
+    }
     if (!chosen.isEmpty())
         g_lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
-QString showSaveDialog(const FileType& type, const QString& defaultName)
+QString showSaveDialog(const FileType& type, const QString& defaultName, const QString& startFolder)
 {
-    if (g_answers.save)
-        return g_answers.save(type, defaultName);
-    QFileDialog dialog(QApplication::activeWindow(), QString(), g_lastFolder, filterFor(type));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // A name typed without an extension gets the type's own.
-    const QStringList extensions = type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (!extensions.isEmpty())
-        dialog.setDefaultSuffix(extensions.first().trimmed().remove(0, 1));
-    dialog.selectFile(defaultName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    const QString chosen = dialog.selectedFiles().first();
-    g_lastFolder = QFileInfo(chosen).absolutePath();
+    const bool documento = startFolder.isEmpty();
+    const QString folder = documento ? g_lastFolder : startFolder;
+    QString chosen;
+    if (g_answers.save) {
+        chosen = g_answers.save(type, defaultName, folder);
+    } else {
+        QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filterFor(type));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without an extension gets the type's own.
+        const QStringList extensions = type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        if (!extensions.isEmpty())
+            dialog.setDefaultSuffix(extensions.first().trimmed().remove(0, 1));
+        dialog.selectFile(defaultName);
+        prepara(dialog);
+        chosen = scelto(dialog);
+    }
+    if (documento && !chosen.isEmpty())
+        g_lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
