@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace platform {
 
@@ -32,10 +34,23 @@ QString filterFor(const FileType& type)
 }
 
 // Qt's file dialog with its list in the default locale, at a size that
-// shows the list's columns.
+// shows the list's columns. Qt gives the size, type and date columns fixed
+// widths narrower than an Italian date or a type such as "plain text
+// document"; they take the width of what they show each time a folder's
+// files arrive.
 void prepara(QFileDialog& dialog)
 {
-    dialog.setProxyModel(new LocaleFileModel(&dialog));
+    auto* model = new LocaleFileModel(&dialog);
+    dialog.setProxyModel(model);
+    if (auto* list = dialog.findChild<QTreeView*>()) {
+        QObject::connect(
+            model, &QAbstractItemModel::rowsInserted, list,
+            [list] {
+                for (int column = 1; column < list->header()->count(); ++column)
+                    list->resizeColumnToContents(column);
+            },
+            Qt::QueuedConnection);
+    }
     QSize size = kDialogSize.expandedTo(dialog.sizeHint());
     if (const QScreen* screen = dialog.screen())
         size = size.boundedTo(screen->availableSize());
