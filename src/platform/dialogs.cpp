@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -43,13 +44,16 @@ void prepara(QFileDialog& dialog)
     auto* model = new LocaleFileModel(&dialog);
     dialog.setProxyModel(model);
     if (auto* list = dialog.findChild<QTreeView*>()) {
-        QObject::connect(
-            model, &QAbstractItemModel::rowsInserted, list,
-            [list] {
-                for (int column = 1; column < list->header()->count(); ++column)
-                    list->resizeColumnToContents(column);
-            },
-            Qt::QueuedConnection);
+        const auto fit = [list] {
+            for (int column = 1; column < list->header()->count(); ++column)
+                list->resizeColumnToContents(column);
+        };
+        // The files may be there already (the list then starts anew with
+        // them) or arrive later, a few at a time.
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, list, fit, Qt::QueuedConnection);
+        QObject::connect(model, &QAbstractItemModel::modelReset, list, fit, Qt::QueuedConnection);
+        QObject::connect(model, &QAbstractItemModel::layoutChanged, list, fit, Qt::QueuedConnection);
+        QTimer::singleShot(0, list, fit);
     }
     QSize size = kDialogSize.expandedTo(dialog.sizeHint());
     if (const QScreen* screen = dialog.screen())
