@@ -18,11 +18,28 @@
 #include "platform/system.h"
 #include "platform/yield.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <functional>
 #include <new>
 #include <string>
 
 namespace {
+
+// The folder where the user last saved a GDL text; empty until the first.
+QString g_cartellaTestoGdl;
+
+// Where "Save.." opens: where the last GDL text went, at first beside the
+// current document (the working folder while it is untitled).
+QString cartellaTestoGdl()
+{
+    if (!g_cartellaTestoGdl.isEmpty())
+        return g_cartellaTestoGdl;
+    if (!Globali::fileattuale.isEmpty())
+        return QFileInfo(Globali::fileattuale).absolutePath();
+    return QDir::currentPath();
+}
 
 // The drawing section of the document the user picks, checked as the
 // document reader checks it. Nothing when the user cancelled; a file that
@@ -212,9 +229,10 @@ void conTesto(fin_3d& w, const std::function<void()>& comando)
 // would hold a number that overflowed beeps: nothing is written then.
 void fin_3d::PushButton2_Action()
 {
-    const QString path = platform::showSaveDialog(FileTypes::pText, QStringLiteral("testogdl"));
+    const QString path = platform::showSaveDialog(FileTypes::pText, QStringLiteral("testogdl"), cartellaTestoGdl());
     if (path.isEmpty())
         return;
+    g_cartellaTestoGdl = QFileInfo(path).absolutePath();
     conTesto(*this, [&] {
         esportazione::creazione();
         if (!esportazione::testo_finito()) {

@@ -1,18 +1,28 @@
 #include "platform/dialogs.h"
 
+#include "platform/locale_file_model.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace platform {
 
 namespace {
 
 DialogAnswers g_answers;
-// The dialogs open where the user last chose a file.
+// The document dialogs open where the user last chose a document.
 QString g_lastFolder;
+
+// Wide enough for the list's four columns (name, size, type, date) beside
+// the places, within the screen the dialog opens on.
+constexpr QSize kDialogSize(900, 520);
 
 QString filterFor(const FileType& type)
 {
@@ -24,34 +34,80 @@ QString filterFor(const FileType& type)
     return QStringLiteral("%1 (%2)").arg(type.name, patterns.join(QLatin1Char(' ')));
 }
 
+// Qt's file dialog with its list in the default locale, at a size that
+// shows the list's columns. Qt gives the size, type and date columns fixed
+// widths narrower than an Italian date or a type such as "plain text
+// document"; they take the width of what they show each time a folder's
+// files arrive.
+void prepara(QFileDialog& dialog)
+{
+    auto* model = new LocaleFileModel(&dialog);
+    dialog.setProxyModel(model);
+    if (auto* list = dialog.findChild<QTreeView*>()) {
+        const auto fit = [list] {
+            for (int column = 1; column < list->header()->count(); ++column)
+                list->resizeColumnToContents(column);
+        };
+        // The files may be there already (the list then starts anew with
+        // them) or arrive later, a few at a time.
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, list, fit, Qt::QueuedConnection);
+        QObject::connect(model, &QAbstractItemModel::modelReset, list, fit, Qt::QueuedConnection);
+        QObject::connect(model, &QAbstractItemModel::layoutChanged, list, fit, Qt::QueuedConnection);
+        QTimer::singleShot(0, list, fit);
+    }
+    QSize size = kDialogSize.expandedTo(dialog.sizeHint());
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableSize());
+    dialog.resize(size);
+}
+
+// The one path the dialog gives, or an empty string when it was cancelled.
+QString scelto(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
 } // namespace
 
 QString showOpenDialog(const FileType& type)
 {
-    if (g_answers.open)
-        return g_answers.open(type);
-    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                        g_lastFolder, filterFor(type));
+    QString chosen;
+    if (g_answers.open) {
+        chosen = g_answers.open(type);
+    } else {
+        QFileDialog dialog(QApplication::activeWindow(), QString(), g_lastFolder, filterFor(type));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        prepara(dialog);
+        chosen = scelto(dialog);
+    }
     if (!chosen.isEmpty())
         g_lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
-QString showSaveDialog(const FileType& type, const QString& defaultName)
+QString showSaveDialog(const FileType& type, const QString& defaultName, const QString& startFolder)
 {
-    if (g_answers.save)
-        return g_answers.save(type, defaultName);
-    QFileDialog dialog(QApplication::activeWindow(), QString(), g_lastFolder, filterFor(type));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // A name typed without an extension gets the type's own.
-    const QStringList extensions = type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (!extensions.isEmpty())
-        dialog.setDefaultSuffix(extensions.first().trimmed().remove(0, 1));
-    dialog.selectFile(defaultName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    const QString chosen = dialog.selectedFiles().first();
-    g_lastFolder = QFileInfo(chosen).absolutePath();
+    const bool documento = startFolder.isEmpty();
+    const QString folder = documento ? g_lastFolder : startFolder;
+    QString chosen;
+    if (g_answers.save) {
+        chosen = g_answers.save(type, defaultName, folder);
+    } else {
+        QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filterFor(type));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without an extension gets the type's own.
+        const QStringList extensions = type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        if (!extensions.isEmpty())
+            dialog.setDefaultSuffix(extensions.first().trimmed().remove(0, 1));
+        dialog.selectFile(defaultName);
+        prepara(dialog);
+        chosen = scelto(dialog);
+    }
+    if (documento && !chosen.isEmpty())
+        g_lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 

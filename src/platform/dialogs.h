@@ -17,9 +17,14 @@ struct FileType {
     QString extensions; // e.g. ".mdn"; empty for any file
 };
 
-// The path chosen, or an empty string when the user cancelled.
+// The path chosen, or an empty string when the user cancelled. The document
+// dialogs open in the folder where the user last chose a document and
+// remember the folder chosen. A save dialog given a start folder opens there
+// instead and leaves the documents' folder as it was: its caller keeps its
+// own.
 QString showOpenDialog(const FileType& type);
-QString showSaveDialog(const FileType& type, const QString& defaultName);
+QString showSaveDialog(const FileType& type, const QString& defaultName,
+                       const QString& startFolder = QString());
 
 enum class SaveAnswer { Save, DontSave, Cancel };
 
@@ -39,7 +44,9 @@ void showFileFailure(QWidget* over, const QString& text);
 // Test seam: while a handler is set it answers in place of the real dialog.
 struct DialogAnswers {
     std::function<QString(const FileType&)> open;
-    std::function<QString(const FileType&, const QString& defaultName)> save;
+    // Sees the folder the dialog would open in (empty: Qt's choice, the
+    // working folder). A path it gives counts as chosen there.
+    std::function<QString(const FileType&, const QString& defaultName, const QString& startFolder)> save;
     std::function<SaveAnswer(const SaveQuestionTexts&)> saveChanges;
     // Sees the failure's text and the window it was shown over; the message
     // counts as read and closed.

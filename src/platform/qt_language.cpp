@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace platform {
@@ -9,6 +10,10 @@ namespace platform {
 void setQtLanguage(bool italian)
 {
     static QTranslator* qtItalian = nullptr;
+    // Dates and sizes in Qt's own dialogs follow the interface. The
+    // program's own numbers do not use the locale: they keep the point.
+    QLocale::setDefault(italian ? QLocale(QLocale::Italian, QLocale::Italy)
+                                : QLocale(QLocale::English, QLocale::UnitedStates));
     if (!QCoreApplication::instance())
         return;
     if (!italian) {

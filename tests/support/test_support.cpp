@@ -30,8 +30,9 @@ DialogScript::DialogScript()
         const size_t i = static_cast<size_t>(opens++);
         return i < openAnswers.size() ? openAnswers[i] : QString();
     };
-    answers.save = [this](const platform::FileType&, const QString& defaultName) {
+    answers.save = [this](const platform::FileType&, const QString& defaultName, const QString& startFolder) {
         saveDefaultNames.push_back(defaultName);
+        saveFolders.push_back(startFolder);
         const size_t i = static_cast<size_t>(saves++);
         return i < saveAnswers.size() ? saveAnswers[i] : QString();
     };

@@ -22,6 +22,7 @@ public:
     std::vector<platform::SaveAnswer> saveChangesAnswers;
     // What the program asked.
     std::vector<QString> saveDefaultNames;
+    std::vector<QString> saveFolders; // where each save dialog would open
     std::vector<QString> openTypes;
     std::vector<QString> questions;
     // The messages of failed file commands, and the windows they were over.
