@@ -12,7 +12,6 @@
 #include "model/forme.h"
 #include "platform/conversions.h"
 
-
 #include <charconv>
 #include <cstdio>
 #include <string>

@@ -16,8 +16,7 @@ namespace {
 platform::SaveQuestionTexts questionTexts()
 {
     platform::SaveQuestionTexts t;
-    const QString name = Globali::fileattuale.isEmpty() ? QString()
-                                                        : platform::fileName(Globali::fileattuale);
+    const QString name = Globali::fileattuale.isEmpty() ? QString() : platform::fileName(Globali::fileattuale);
     if (Globali::lingua == 2) {
         t.question = name.isEmpty() ? QStringLiteral("Registrare le modifiche al documento?")
                                     : QStringLiteral("Registrare le modifiche a \"%1\"?").arg(name);
@@ -47,9 +46,8 @@ QWidget* finestraDelComando()
 // written.
 bool salvaConNome()
 {
-    const QString proposed = Globali::fileattuale.isEmpty()
-                                 ? QStringLiteral("file.mdn")
-                                 : platform::fileName(Globali::fileattuale);
+    const QString proposed = Globali::fileattuale.isEmpty() ? QStringLiteral("file.mdn")
+                                                            : platform::fileName(Globali::fileattuale);
     const QString path = platform::showSaveDialog(FileTypes::pModanovafileModanovaform, proposed);
     if (path.isEmpty())
         return false;
@@ -82,10 +80,8 @@ bool salvaModifiche()
         if (Globali::fileattuale.isEmpty())
             return salvaConNome();
         return filesalva(Globali::fileattuale);
-    case platform::SaveAnswer::DontSave:
-        return true;
-    case platform::SaveAnswer::Cancel:
-        break;
+    case platform::SaveAnswer::DontSave: return true;
+    case platform::SaveAnswer::Cancel: break;
     }
     return false;
 }

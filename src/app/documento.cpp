@@ -243,8 +243,8 @@ ChainView viewOf(const Chain& chain) { return {chain.grx, chain.gry, chain.rows}
 
 DocumentView viewOf(const Document& document)
 {
-    return {document.drawing.risoluzione, viewOf(document.drawing.chain), document.settings,
-            viewOf(document.profile), viewOf(document.path)};
+    return {document.drawing.risoluzione, viewOf(document.drawing.chain), document.settings, viewOf(document.profile),
+            viewOf(document.path)};
 }
 
 QByteArray documentBytes(const Document& document)

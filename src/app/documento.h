@@ -83,8 +83,8 @@ struct ReadError {
     platform::FileError file; // set when the file could not be read
     int line = 0;             // else the first line that failed, from 1
     Attesa expected = Attesa::Resolution;
-    bool ended = false;       // the file ends before that line
-    bool number = false;      // the line holds a number, out of its range
+    bool ended = false;  // the file ends before that line
+    bool number = false; // the line holds a number, out of its range
     bool notDocument() const { return !file && line == 1 && !number; }
 };
 

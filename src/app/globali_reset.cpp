@@ -17,14 +17,14 @@ namespace {
 // The 3-D creation defaults of slots 2 to 15.
 constexpr int kPrimoSlot = 2;
 constexpr double kDefaults3d[] = {
-    1.0, 100.0,   // profile scale: multiplier, percent
-    1.0, 100.0,   // path scale: multiplier, percent
-    2.0,          // Solid on
-    1.0, 1.0,     // Structured, Closed off
-    1.0,          // Virtual edges off
-    180.0,        // revolution angle
-    0.0, 0.0, 0.0, // rotations about x, y and z
-    0.0, 0.0,     // path start and end angles
+    1.0,   100.0,      // profile scale: multiplier, percent
+    1.0,   100.0,      // path scale: multiplier, percent
+    2.0,               // Solid on
+    1.0,   1.0,        // Structured, Closed off
+    1.0,               // Virtual edges off
+    180.0,             // revolution angle
+    0.0,   0.0,   0.0, // rotations about x, y and z
+    0.0,   0.0,        // path start and end angles
 };
 
 void svuota(ElementTable& table)

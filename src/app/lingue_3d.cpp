@@ -31,10 +31,8 @@ bool scrivi3d(Bersaglio bersaglio, const QString& text)
     case B::EditCut:
     case B::EditCopy:
     case B::EditPaste:
-    case B::EditClear:
-        return false;
-    default:
-        break;
+    case B::EditClear: return false;
+    default: break;
     }
     fin_3d& w = fin_3d::instance();
     switch (bersaglio) {

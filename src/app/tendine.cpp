@@ -158,21 +158,21 @@ Tendine::Tendine()
     file->menuAction()->setObjectName(QStringLiteral("FileMenu"));
     file->menuAction()->setProperty("AutoEnable", true);
     tieni(Voce::FileMenu, file->menuAction());
-    QAction* nuovo = tieni(Voce::FileNew, add(file, QStringLiteral("FileNew"), QStringLiteral("New"),
-                                              QStringLiteral("Ctrl+N"), false));
+    QAction* nuovo = tieni(
+        Voce::FileNew, add(file, QStringLiteral("FileNew"), QStringLiteral("New"), QStringLiteral("Ctrl+N"), false));
     QAction* apri = tieni(Voce::FileOpen, add(file, QStringLiteral("FileOpen"), QStringLiteral("Open.."),
                                               QStringLiteral("Ctrl+O"), false));
     separator(file, QStringLiteral("UntitledMenu3"));
-    QAction* salva = tieni(Voce::FileSave, add(file, QStringLiteral("FileSave"), QStringLiteral("Save"),
-                                               QStringLiteral("Ctrl+S"), false));
+    QAction* salva = tieni(
+        Voce::FileSave, add(file, QStringLiteral("FileSave"), QStringLiteral("Save"), QStringLiteral("Ctrl+S"), false));
     QAction* salvacome = tieni(Voce::FileSaveas,
                                add(file, QStringLiteral("FileSaveas"), QStringLiteral("Save as.."), QString()));
     separator(file, QStringLiteral("UntitledMenu2"));
-    QAction* crea = tieni(Voce::FileCreate3D, add(file, QStringLiteral("FileCreate3D"),
-                                                  QStringLiteral("Create 3D.."), QStringLiteral("Ctrl+E")));
+    QAction* crea = tieni(Voce::FileCreate3D, add(file, QStringLiteral("FileCreate3D"), QStringLiteral("Create 3D.."),
+                                                  QStringLiteral("Ctrl+E")));
     separator(file, QStringLiteral("UntitledMenu1"));
-    QAction* esci = tieni(Voce::FileQuit, add(file, QStringLiteral("FileQuit"), QStringLiteral("Quit"),
-                                              QStringLiteral("Ctrl+Q")));
+    QAction* esci = tieni(Voce::FileQuit,
+                          add(file, QStringLiteral("FileQuit"), QStringLiteral("Quit"), QStringLiteral("Ctrl+Q")));
     esci->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = addMenu(QStringLiteral("&Edit"));
@@ -180,17 +180,16 @@ Tendine::Tendine()
     edit->menuAction()->setObjectName(QStringLiteral("EditMenu"));
     edit->menuAction()->setProperty("AutoEnable", true);
     tieni(Voce::EditMenu, edit->menuAction());
-    QAction* undo = tieni(Voce::EditUndo, add(edit, QStringLiteral("EditUndo"), QStringLiteral("Undo"),
-                                              QStringLiteral("Ctrl+Z")));
+    QAction* undo = tieni(Voce::EditUndo,
+                          add(edit, QStringLiteral("EditUndo"), QStringLiteral("Undo"), QStringLiteral("Ctrl+Z")));
     separator(edit, QStringLiteral("UntitledMenu0"));
-    QAction* cut = tieni(Voce::EditCut, add(edit, QStringLiteral("EditCut"), QStringLiteral("Cut"),
-                                            QStringLiteral("Ctrl+X")));
-    QAction* copy = tieni(Voce::EditCopy, add(edit, QStringLiteral("EditCopy"), QStringLiteral("Copy"),
-                                              QStringLiteral("Ctrl+C")));
-    QAction* paste = tieni(Voce::EditPaste, add(edit, QStringLiteral("EditPaste"), QStringLiteral("Paste"),
-                                                QStringLiteral("Ctrl+V")));
-    QAction* clear = tieni(Voce::EditClear,
-                           add(edit, QStringLiteral("EditClear"), QStringLiteral("Clear"), QString()));
+    QAction* cut = tieni(Voce::EditCut,
+                         add(edit, QStringLiteral("EditCut"), QStringLiteral("Cut"), QStringLiteral("Ctrl+X")));
+    QAction* copy = tieni(Voce::EditCopy,
+                          add(edit, QStringLiteral("EditCopy"), QStringLiteral("Copy"), QStringLiteral("Ctrl+C")));
+    QAction* paste = tieni(Voce::EditPaste,
+                           add(edit, QStringLiteral("EditPaste"), QStringLiteral("Paste"), QStringLiteral("Ctrl+V")));
+    QAction* clear = tieni(Voce::EditClear, add(edit, QStringLiteral("EditClear"), QStringLiteral("Clear"), QString()));
     QAction* about = tieni(Voce::AppleModanovainfo, add(edit, QStringLiteral("AppleModanovainfo"),
                                                         QStringLiteral("Modanova info.."), QString()));
     about->setMenuRole(QAction::AboutRole);
@@ -229,8 +228,7 @@ Tendine::Tendine()
     connect(edit, &QMenu::aboutToShow, this, [] { App::Event_EnableMenuItems(); });
 }
 
-QAction* Tendine::add(QMenu* menu, const QString& name, const QString& text, const QString& shortcut,
-                      bool autoEnable)
+QAction* Tendine::add(QMenu* menu, const QString& name, const QString& text, const QString& shortcut, bool autoEnable)
 {
     auto* action = new QAction(text, menu);
     action->setObjectName(name);
@@ -276,7 +274,4 @@ QAction* Tendine::item(const QString& name) const
     return nullptr;
 }
 
-QMenu* Tendine::menu(const QString& name) const
-{
-    return findChild<QMenu*>(name);
-}
+QMenu* Tendine::menu(const QString& name) const { return findChild<QMenu*>(name); }

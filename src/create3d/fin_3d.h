@@ -12,9 +12,9 @@
 //   efdatialfa3d(i), 10..15   slot i (revolution angle, rotations, path angles)
 //   efdelta3d(i), 16..17      slot i (profile offsets)
 // and bot_exp(i) chooses the solid, esportazione::profopath = i.
+#include "model/element.h"
 #include "platform/controls.h"
 #include "platform/window.h"
-#include "model/element.h"
 
 class fin_3d : public platform::SingleWindow<fin_3d> {
 public:
@@ -126,8 +126,8 @@ private:
     void collegaEventi();
 
     // Draws one stored chain into a new preview picture (see disegnasagoma).
-    void anteprima(const ElementTable& rows, int count, bool conAltezze, bool conAsse,
-                   platform::StaticText* lettura, platform::ImageWell* pozzo);
+    void anteprima(const ElementTable& rows, int count, bool conAltezze, bool conAsse, platform::StaticText* lettura,
+                   platform::ImageWell* pozzo);
 
     // The steps of an activation (see Event_Activate).
     void attivazione();

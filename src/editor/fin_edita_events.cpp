@@ -28,7 +28,8 @@ void fin_edita::collegaGestori()
     // fraction the program wrote, such as a delta the pointer gave at a
     // zoom), the delta takes the rewritten value too.
     auto colleghi = [this](EditFieldIntero* field, bool (fin_edita::*handler)(const QString&), const double* delta) {
-        connect(field, &platform::EditField::keyDown, this, [this, handler](const QString& key) { (this->*handler)(key); });
+        connect(field, &platform::EditField::keyDown, this,
+                [this, handler](const QString& key) { (this->*handler)(key); });
         connect(field, &QLineEdit::textEdited, this, [this, handler](const QString&) { (this->*handler)(QString()); });
         connect(field, &platform::EditField::lostFocus, this, [this, field, handler, delta] {
             if (platform::Val(field->text()) != *delta)
@@ -103,26 +104,17 @@ void fin_edita::bot_scorri_Action(int index)
         Geometria::disegna_griglia();
     };
     switch (index) {
-    case 0:
-        vaiA(0);
-        break;
-    case 1:
-        vaiA(Forme::poli_d - 1);
-        break;
-    case 2:
-        vaiA(Forme::poli_d + 1);
-        break;
-    case 3:
-        vaiA(ultimo);
-        break;
+    case 0: vaiA(0); break;
+    case 1: vaiA(Forme::poli_d - 1); break;
+    case 2: vaiA(Forme::poli_d + 1); break;
+    case 3: vaiA(ultimo); break;
     case 4:
         if (modifica)
             Geometria::elemento_modifica();
         else
             Geometria::elemento_aggiungi();
         break;
-    default:
-        return;
+    default: return;
     }
     txtforma->setText(Forme::etichetta());
     if (modifica)

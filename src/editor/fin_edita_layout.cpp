@@ -81,25 +81,28 @@ void fin_edita::Layout()
     efxdelta = deltaField(w, "efxdelta", 208);
     testox = label(w, "testox", 115, 3, 60, 14, QStringLiteral("X:"), kBlue, platform::Allinea::Sinistra);
     testoy = label(w, "testoy", 115, 18, 60, 14, QStringLiteral("Y:"), kBlue, platform::Allinea::Sinistra);
-    StaticText2 = label(w, "StaticText2", 186, 3, 20, 14, delta + QStringLiteral("X:"), kBlue, platform::Allinea::Destra);
+    StaticText2 = label(w, "StaticText2", 186, 3, 20, 14, delta + QStringLiteral("X:"), kBlue,
+                        platform::Allinea::Destra);
     efydelta = deltaField(w, "efydelta", 286);
-    StaticText3 = label(w, "StaticText3", 264, 3, 20, 14, delta + QStringLiteral("Y:"), kBlue, platform::Allinea::Destra);
+    StaticText3 = label(w, "StaticText3", 264, 3, 20, 14, delta + QStringLiteral("Y:"), kBlue,
+                        platform::Allinea::Destra);
 
-    bot_scorri.add(0, button(w, 0, 432, 36, QStringLiteral("<<"),
-                             QStringLiteral("go to first element\rvai al primo elemento")));
+    bot_scorri.add(
+        0, button(w, 0, 432, 36, QStringLiteral("<<"), QStringLiteral("go to first element\rvai al primo elemento")));
     bot_scorri.add(1, button(w, 1, 475, 34, QStringLiteral("<"),
                              QStringLiteral("go to previous element\rvai all'elemento precedente")));
     bot_scorri.add(2, button(w, 2, 524, 34, QStringLiteral(">"),
                              QStringLiteral("go to next element\rvai all'elemento successivo")));
-    bot_scorri.add(3, button(w, 3, 565, 36, QStringLiteral(">>"),
-                             QStringLiteral("go to last element\rvai all'ultimo elemento")));
+    bot_scorri.add(
+        3, button(w, 3, 565, 36, QStringLiteral(">>"), QStringLiteral("go to last element\rvai all'ultimo elemento")));
     for (int i = 0; i < 4; ++i)
         bot_scorri(i)->setEnabled(false);
 
     StaticText4 = label(w, "StaticText4", 184, 18, 20, 14, QStringLiteral("mm"), kBlue, platform::Allinea::Destra);
     Oval1 = dot(w, "Oval1", 515);
     efzdelta = deltaField(w, "efzdelta", 364);
-    StaticText5 = label(w, "StaticText5", 342, 3, 20, 14, delta + QStringLiteral("Z:"), kBlue, platform::Allinea::Destra);
+    StaticText5 = label(w, "StaticText5", 342, 3, 20, 14, delta + QStringLiteral("Z:"), kBlue,
+                        platform::Allinea::Destra);
     StaticText6 = label(w, "StaticText6", 262, 18, 20, 14, QStringLiteral("mm"), kBlue, platform::Allinea::Destra);
     StaticText7 = label(w, "StaticText7", 340, 18, 20, 14, QStringLiteral("mm"), kBlue, platform::Allinea::Destra);
 

@@ -59,7 +59,7 @@ void fin_forme::cattura(bool profilo)
     // The stored chain is part of the document: a capture that changes it
     // marks the document modified.
     bool cambiato = q != conta || risoluzione != static_cast<double>(Forme::risoluzione) || grx != Geometria::grx
-        || gry != Geometria::gry;
+                    || gry != Geometria::gry;
     conta = q;
     risoluzione = static_cast<double>(Forme::risoluzione);
     tavola.redim(q);
@@ -91,20 +91,11 @@ void fin_forme::bot_move_Action(int index)
     occupato->setVisible(true);
     occupato->repaint();
     switch (index) {
-    case 0:
-        specchia(-1, 1);
-        break;
-    case 1:
-        specchia(1, -1);
-        break;
-    case 2:
-        ruota(-1);
-        break;
-    case 3:
-        ruota(1);
-        break;
-    default:
-        break;
+    case 0: specchia(-1, 1); break;
+    case 1: specchia(1, -1); break;
+    case 2: ruota(-1); break;
+    case 3: ruota(1); break;
+    default: break;
     }
     Geometria::disegna_griglia();
     if (modoModifica())
@@ -117,20 +108,11 @@ void fin_forme::bot_zoom_Action(int index) { zooma(index); }
 void fin_forme::bot_setup_Action(int index)
 {
     switch (index) {
-    case 0:
-        fin_grid::instance().showAndActivate();
-        break;
-    case 1:
-        fin_resol::instance().showAndActivate();
-        break;
-    case 2:
-        Globali::local_usa();
-        break;
-    case 3:
-        Globali::local_ita();
-        break;
-    default:
-        break;
+    case 0: fin_grid::instance().showAndActivate(); break;
+    case 1: fin_resol::instance().showAndActivate(); break;
+    case 2: Globali::local_usa(); break;
+    case 3: Globali::local_ita(); break;
+    default: break;
     }
     // Without waiting for a dialog: the labels in the language now chosen.
     fin_edita& editor = fin_edita::instance();

@@ -40,8 +40,8 @@ platform::BevelButton* bevel(QWidget* parent, const QString& name, int left, int
     return b;
 }
 
-platform::BevelButton* member(QWidget* parent, const char* array, int index, int left, int top,
-                              const char* icon, const char* english, const char* italian)
+platform::BevelButton* member(QWidget* parent, const char* array, int index, int left, int top, const char* icon,
+                              const char* english, const char* italian)
 {
     return bevel(parent, QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index), left, top,
                  QString::fromLatin1(icon), QString::fromUtf8(english), QString::fromUtf8(italian));
@@ -76,16 +76,16 @@ void fin_forme::Layout()
     Rectangle2 = panel(w, "Rectangle2", 0, 324, 81, 81, QColor(0xFF, 0xCC, 0x66));
     Rectangle1 = panel(w, "Rectangle1", 0, 240, 81, 81, QColor(0xCC, 0x66, 0xFF));
 
-    bot_forma.add(0, member(w, "bot_forma", 0, 3, 42, "forma1", "create/edit a straight line",
-                            "crea/modifica una linea retta"));
+    bot_forma.add(
+        0, member(w, "bot_forma", 0, 3, 42, "forma1", "create/edit a straight line", "crea/modifica una linea retta"));
     bot_forma.add(1, member(w, "bot_forma", 1, 42, 42, "forma2", "create/edit a torus of 180 degrees",
                             "crea/modifica un toro da 180 gradi"));
     bot_forma.add(2, member(w, "bot_forma", 2, 3, 81, "forma3", "create/edit a 1/4curve of 90 degrees",
                             "crea/modifica un ovolo da 90 gradi"));
     bot_forma.add(3, member(w, "bot_forma", 3, 42, 81, "forma4", "create/edit a 1/4curve of 90 degrees",
                             "crea/modifica un cavetto da 90 gradi"));
-    bot_forma.add(4, member(w, "bot_forma", 4, 3, 120, "forma5", "create/edit a double curve",
-                            "crea/modifica una gola diritta"));
+    bot_forma.add(
+        4, member(w, "bot_forma", 4, 3, 120, "forma5", "create/edit a double curve", "crea/modifica una gola diritta"));
     bot_forma.add(5, member(w, "bot_forma", 5, 42, 120, "forma6", "create/edit a double curve reversed",
                             "crea/modifica una gola rovescia"));
 
@@ -104,8 +104,8 @@ void fin_forme::Layout()
 
     bot_zoom.add(0, member(w, "bot_zoom", 0, 3, 327, "zoom2", "zoom out 1/2", "riduce la visualizzazione di 1/2"));
     bot_zoom.add(1, member(w, "bot_zoom", 1, 42, 327, "zoom1", "zoom in 1/2", "aumenta la visualizzazione di 1/2"));
-    bot_zoom.add(2, member(w, "bot_zoom", 2, 3, 366, "zoom3", "restore initial view",
-                           "ripristina la vista di partenza"));
+    bot_zoom.add(2,
+                 member(w, "bot_zoom", 2, 3, 366, "zoom3", "restore initial view", "ripristina la vista di partenza"));
     bot_zoom.add(3, member(w, "bot_zoom", 3, 42, 366, "zoom4", "Scale to fit drawing", "Inquadra tutto il disegno"));
 
     Line1 = line(w, "Line1", 238);
@@ -124,14 +124,15 @@ void fin_forme::Layout()
     bot_percorso = bevel(w, QStringLiteral("bot_percorso"), 42, 159, QStringLiteral("export2"),
                          QStringLiteral("assume current shape as path"),
                          QStringLiteral("assume la forma attuale come percorso"));
-    bot_sel = bevel(w, QStringLiteral("bot_sel"), 3, 3, QStringLiteral("edita1"), QStringLiteral("toggle add/edit mode"),
-                    QString::fromUtf8("scegli modalità aggiungi/modifica"));
+    bot_sel = bevel(w, QStringLiteral("bot_sel"), 3, 3, QStringLiteral("edita1"),
+                    QStringLiteral("toggle add/edit mode"), QString::fromUtf8("scegli modalità aggiungi/modifica"));
     bot_sel->setCheckable(true);
     bot_can = bevel(w, QStringLiteral("bot_can"), 42, 3, QStringLiteral("edita2"),
                     QStringLiteral("delete element if in edit mode"),
                     QString::fromUtf8("elimina elemento se la modalità modifica é attiva"));
-    bot_3d = bevel(w, QStringLiteral("bot_3d"), 3, 198, QStringLiteral("crea1"), QStringLiteral("show gdl creation window"),
-                   QStringLiteral("mostra la finestra di creazione gdl"), 75);
+    bot_3d = bevel(w, QStringLiteral("bot_3d"), 3, 198, QStringLiteral("crea1"),
+                   QStringLiteral("show gdl creation window"), QStringLiteral("mostra la finestra di creazione gdl"),
+                   75);
     bot_3d->setText(QStringLiteral("3D"));
     bot_3d->setFont(platform::programFont(QStringLiteral("arial"), 18, true));
     bot_3d->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -89,14 +89,9 @@ void fin_forme::zooma(int mode)
         if (!passoZoom(2.0, cx, cy))
             platform::Beep();
         break;
-    case 2:
-        vista_iniziale();
-        break;
-    case 3:
-        adattaAlDisegno(larghezza, altezza);
-        break;
-    default:
-        break;
+    case 2: vista_iniziale(); break;
+    case 3: adattaAlDisegno(larghezza, altezza); break;
+    default: break;
     }
 
     disegna_griglia();

@@ -52,8 +52,10 @@ fin_grid::fin_grid() : SingleWindow(platform::FrameKind::MovableModal)
     PushButton1 = dialoghi::pulsante(w, "PushButton1", 200, 85, QStringLiteral("OK"));
     PushButton1->setDefault(true);
     PushButton2 = dialoghi::pulsante(w, "PushButton2", 20, 85, QStringLiteral("Cancel"));
-    StaticText1 = dialoghi::testo(w, "StaticText1", 244, 14, 60, 20, delta + QStringLiteral("X (mm)"), platform::Allinea::Predefinito);
-    StaticText2 = dialoghi::testo(w, "StaticText2", 244, 44, 60, 20, delta + QStringLiteral("Y (mm)"), platform::Allinea::Predefinito);
+    StaticText1 = dialoghi::testo(w, "StaticText1", 244, 14, 60, 20, delta + QStringLiteral("X (mm)"),
+                                  platform::Allinea::Predefinito);
+    StaticText2 = dialoghi::testo(w, "StaticText2", 244, 44, 60, 20, delta + QStringLiteral("Y (mm)"),
+                                  platform::Allinea::Predefinito);
 
     ImageWell1 = new platform::ImageWell(w);
     ImageWell1->setObjectName(QStringLiteral("ImageWell1"));

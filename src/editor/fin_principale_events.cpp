@@ -15,7 +15,6 @@
 #include "platform/picture.h"
 #include "platform/resources.h"
 
-
 namespace {
 
 // The numeric editor's delta fields and element label for the current

@@ -16,10 +16,7 @@ struct Corda {
     double x1, y1, x2, y2;
 };
 
-Corda cordaDi(const ElementRow& r)
-{
-    return {r[kX0], r[kY0], r[kX0] + r[kDX], r[kY0] + r[kDY]};
-}
+Corda cordaDi(const ElementRow& r) { return {r[kX0], r[kY0], r[kX0] + r[kDX], r[kY0] + r[kDY]}; }
 
 // The chord's direction in degrees before the lower half is folded in: 0 to
 // 180, from the arc cosine. False when the element has no extent in x and y,

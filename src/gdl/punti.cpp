@@ -16,10 +16,7 @@ int consegnati = 0;
 
 } // namespace
 
-int risoluzione_generatore()
-{
-    return std::clamp(Forme::risoluzione, 1, kMaxRisoluzione);
-}
+int risoluzione_generatore() { return std::clamp(Forme::risoluzione, 1, kMaxRisoluzione); }
 
 void taggiungi_punto(double x, double y, double z, int stato)
 {
@@ -74,9 +71,7 @@ int testocrea_cosa(int kind, int stato)
     const int before = consegnati;
     switch (kind) {
     case listello:
-    case listello_inverso:
-        taggiungi_punto(x2, y2, z2, stato);
-        break;
+    case listello_inverso: taggiungi_punto(x2, y2, z2, stato); break;
     case toro: tcrea_arco_180(x1, y1, x2, y2, z1, z2, 1, stato); break;
     case toro_inverso: tcrea_arco_180(x1, y1, x2, y2, z1, z2, -1, stato); break;
     case ovolo: tcrea_arco_90(x1, y1, x2, y2, z1, z2, 1, stato); break;

@@ -89,10 +89,7 @@ void aggiungiRotazioni(std::string& testa, const char* yPrefisso)
     testa += testo::kCR;
 }
 
-int righe(const ElementTable& table, int q)
-{
-    return std::clamp(q, 0, table.rowCount());
-}
+int righe(const ElementTable& table, int q) { return std::clamp(q, 0, table.rowCount()); }
 
 void cedi()
 {

@@ -34,8 +34,7 @@ inline void appendNum(std::string& out, double value)
 // separator. It holds up to three numbers and an Integer.
 class Riga {
 public:
-    template <std::size_t N>
-    Riga& testo(const char (&s)[N])
+    template <std::size_t N> Riga& testo(const char (&s)[N])
     {
         std::memcpy(m_fine, s, N - 1);
         m_fine += N - 1;

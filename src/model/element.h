@@ -49,8 +49,14 @@ public:
     // Resizes to upper bound n (n = -1 leaves no rows), keeping rows 0..n.
     void redim(int upperBound);
 
-    double& operator()(int row, int column) { return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]; }
-    double operator()(int row, int column) const { return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]; }
+    double& operator()(int row, int column)
+    {
+        return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    }
+    double operator()(int row, int column) const
+    {
+        return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    }
     ElementRow& row(int r) { return m_rows[static_cast<std::size_t>(r)]; }
     const ElementRow& row(int r) const { return m_rows[static_cast<std::size_t>(r)]; }
     bool hasRow(int r) const { return r >= 0 && r < rowCount(); }

@@ -29,8 +29,7 @@ double direzione(double x1, double y1, double x2, double y2, double d)
 
 // Draws the N segments of a curve: point i is punto(i) raised by the height
 // z1 + zs * i, and the first segment starts at the raised chord start.
-template <class Punto>
-void traccia(double x1, double y1, double z1, double z2, int n, Punto punto)
+template <class Punto> void traccia(double x1, double y1, double z1, double z2, int n, Punto punto)
 {
     if (n <= 0)
         return;
@@ -155,9 +154,7 @@ void disegna_cosa(int kind)
     };
     switch (kind) {
     case listello:
-    case listello_inverso:
-        disegna([&](double h1, double h2) { dis_linea(x1 + h1, y1 - h1, x2 + h2, y2 - h2); });
-        break;
+    case listello_inverso: disegna([&](double h1, double h2) { dis_linea(x1 + h1, y1 - h1, x2 + h2, y2 - h2); }); break;
     case toro:
     case toro_inverso: {
         const int dir = kind == toro ? -1 : 1;
@@ -188,8 +185,7 @@ void disegna_cosa(int kind)
         disegna([&](double h1, double h2) { dis_gola_ova(x1, y1, x2, y2, h1, h2, q); });
         break;
     }
-    default:
-        break; // an unknown kind shows only its elevation tick
+    default: break; // an unknown kind shows only its elevation tick
     }
 }
 

@@ -15,10 +15,7 @@ using namespace Forme;
 
 namespace {
 
-ElementRow elemento_corrente()
-{
-    return ElementRow{static_cast<double>(forma), xprec, yprec, dx, dy, zprec, dz};
-}
+ElementRow elemento_corrente() { return ElementRow{static_cast<double>(forma), xprec, yprec, dx, dy, zprec, dz}; }
 
 void ridisegna()
 {

@@ -33,13 +33,10 @@ void placeControl(QWidget* control, int left, int top, int width, int height)
 Qt::Alignment alignmentFor(Allinea allinea)
 {
     switch (allinea) {
-    case Allinea::Centro:
-        return Qt::AlignHCenter;
-    case Allinea::Destra:
-        return Qt::AlignRight;
+    case Allinea::Centro: return Qt::AlignHCenter;
+    case Allinea::Destra: return Qt::AlignRight;
     case Allinea::Predefinito:
-    case Allinea::Sinistra:
-        break;
+    case Allinea::Sinistra: break;
     }
     return Qt::AlignLeft;
 }
@@ -112,10 +109,7 @@ QColor disabledBase(const QColor& back)
 
 } // namespace
 
-EditField::EditField(QWidget* parent) : QLineEdit(parent)
-{
-    setFont(programFont(QStringLiteral("arial"), 12));
-}
+EditField::EditField(QWidget* parent) : QLineEdit(parent) { setFont(programFont(QStringLiteral("arial"), 12)); }
 
 void EditField::applyPalette()
 {
@@ -140,10 +134,7 @@ void EditField::setBackColor(const QColor& color)
     applyPalette();
 }
 
-void EditField::setTextFont(const QString& family, int size, bool bold)
-{
-    setFont(programFont(family, size, bold));
-}
+void EditField::setTextFont(const QString& family, int size, bool bold) { setFont(programFont(family, size, bold)); }
 
 void EditField::setTextFromProgram(const QString& text)
 {
@@ -196,10 +187,7 @@ PushButton::PushButton(QWidget* parent) : QPushButton(parent)
     setFont(programFont(QStringLiteral("System"), 12));
 }
 
-void PushButton::setTextFont(const QString& family, int size, bool bold)
-{
-    setFont(programFont(family, size, bold));
-}
+void PushButton::setTextFont(const QString& family, int size, bool bold) { setFont(programFont(family, size, bold)); }
 
 // --- BevelButton
 BevelButton::BevelButton(QWidget* parent) : QToolButton(parent)
@@ -223,10 +211,7 @@ void BevelButton::setIconImage(const QImage& image)
 }
 
 // --- CheckBox
-CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent)
-{
-    setFont(programFont(QStringLiteral("arial"), 12));
-}
+CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) { setFont(programFont(QStringLiteral("arial"), 12)); }
 
 void CheckBox::setValue(bool checked)
 {
@@ -300,10 +285,7 @@ void RectangleShape::paintEvent(QPaintEvent*)
 }
 
 // --- OvalShape
-OvalShape::OvalShape(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
-}
+OvalShape::OvalShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents, true); }
 
 void OvalShape::setColors(const QColor& fill, const QColor& border)
 {
@@ -321,10 +303,7 @@ void OvalShape::paintEvent(QPaintEvent*)
 }
 
 // --- LineShape
-LineShape::LineShape(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
-}
+LineShape::LineShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents, true); }
 
 void LineShape::setEnds(int x1, int y1, int x2, int y2)
 {
@@ -350,10 +329,7 @@ Separator::Separator(QWidget* parent) : QFrame(parent)
 }
 
 // --- PopupArrow
-PopupArrow::PopupArrow(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
-}
+PopupArrow::PopupArrow(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents, true); }
 
 void PopupArrow::paintEvent(QPaintEvent*)
 {
@@ -412,10 +388,7 @@ void Canvas::setBackdrop(const QImage& image)
     update();
 }
 
-void Canvas::setTransparentForMouse(bool transparent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
-}
+void Canvas::setTransparentForMouse(bool transparent) { setAttribute(Qt::WA_TransparentForMouseEvents, transparent); }
 
 void Canvas::paintEvent(QPaintEvent*)
 {

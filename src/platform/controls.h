@@ -44,10 +44,12 @@ signals:
     void mouseEnter();
     void mouseExit();
     void mouseDown();
+
 protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
 private:
     QColor m_color = Qt::black;
 };
@@ -73,10 +75,12 @@ signals:
     void lostFocus();
     // After the key has taken effect: the field's text is what the user sees.
     void keyDown(const QString& key);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
 private:
     using QLineEdit::setText;
     void applyPalette();
@@ -130,6 +134,7 @@ public:
     explicit ImageWell(QWidget* parent);
     void setImage(const QImage& image);
     const QImage& image() const { return m_image; }
+
 private:
     QImage m_image;
 };
@@ -150,6 +155,7 @@ public:
     QColor FillColor = Qt::white;
     int BorderWidth = 1;
     void setColors(const QColor& topLeft, const QColor& bottomRight, const QColor& fill);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
@@ -162,6 +168,7 @@ public:
     QColor BorderColor = Qt::red;
     int BorderWidth = 1;
     void setColors(const QColor& fill, const QColor& border);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
@@ -174,8 +181,10 @@ public:
     void setEnds(int x1, int y1, int x2, int y2);
     QColor LineColor = Qt::black;
     int BorderWidth = 1;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
 private:
     QPoint m_a, m_b;
 };
@@ -192,6 +201,7 @@ class PopupArrow : public QWidget {
 public:
     explicit PopupArrow(QWidget* parent);
     int Facing = 0;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
@@ -201,6 +211,7 @@ class ChasingArrows : public QWidget {
     Q_OBJECT
 public:
     explicit ChasingArrows(QWidget* parent);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
@@ -216,9 +227,11 @@ public:
     void setTransparentForMouse(bool transparent);
 signals:
     void mouseDown(int x, int y);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
 private:
     QImage m_backdrop;
 };
@@ -236,6 +249,7 @@ public:
     int count() const { return static_cast<int>(m_members.size()); }
     auto begin() const { return m_members.begin(); }
     auto end() const { return m_members.end(); }
+
 private:
     std::map<int, T*> m_members;
 };

@@ -33,8 +33,8 @@ char* writeStr15Digits(char* out, double value)
     // The correctly rounded 15 digits come as "-d.ddddddddddddddde-XXX"; they
     // are then laid out again in plain decimal notation.
     char scientific[32];
-    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                    std::chars_format::scientific, 14).ptr;
+    const char* end =
+        std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, 14).ptr;
     const char* p = scientific;
     if (*p == '-')
         *out++ = *p++;
@@ -128,8 +128,7 @@ double Val(std::string_view text)
     if (i >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.'))
         return 0.0;
     double value = 0.0;
-    auto result = std::from_chars(text.data() + i, text.data() + text.size(), value,
-                                  std::chars_format::general);
+    auto result = std::from_chars(text.data() + i, text.data() + text.size(), value, std::chars_format::general);
     if (result.ec != std::errc() || !std::isfinite(value))
         return 0.0;
     return negative ? -value : value;

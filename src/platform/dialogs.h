@@ -23,8 +23,7 @@ struct FileType {
 // instead and leaves the documents' folder as it was: its caller keeps its
 // own.
 QString showOpenDialog(const FileType& type);
-QString showSaveDialog(const FileType& type, const QString& defaultName,
-                       const QString& startFolder = QString());
+QString showSaveDialog(const FileType& type, const QString& defaultName, const QString& startFolder = QString());
 
 enum class SaveAnswer { Save, DontSave, Cancel };
 

@@ -14,15 +14,12 @@ FileError writeError(int code)
     case EDQUOT:
 #endif
         return {K::DiskFull, code};
-    case EFBIG:
-        return {K::SizeLimit, code};
+    case EFBIG: return {K::SizeLimit, code};
     case EACCES:
     case EPERM:
-    case EROFS:
-        return {K::NoPermission, code};
+    case EROFS: return {K::NoPermission, code};
     case ENOENT:
-    case ENOTDIR:
-        return {K::NoFolder, code};
+    case ENOTDIR: return {K::NoFolder, code};
     case ENAMETOOLONG:
     case EISDIR:
     case EINVAL:
@@ -30,8 +27,7 @@ FileError writeError(int code)
     case EILSEQ:
 #endif
         return {K::BadName, code};
-    default:
-        return {K::System, code};
+    default: return {K::System, code};
     }
 }
 
@@ -40,13 +36,10 @@ FileError readError(int code)
     using K = FileError::Kind;
     switch (code) {
     case ENOENT:
-    case ENOTDIR:
-        return {K::Missing, code};
+    case ENOTDIR: return {K::Missing, code};
     case EFBIG:
-    case EOVERFLOW:
-        return {K::TooLarge, code};
-    default:
-        return {K::Unreadable, code};
+    case EOVERFLOW: return {K::TooLarge, code};
+    default: return {K::Unreadable, code};
     }
 }
 

@@ -15,12 +15,12 @@ struct FileError {
         NoFolder,     // the folder does not exist (or a part of it is a file)
         BadName,      // a name the file system does not take
         // Reading.
-        Missing,      // there is no such file
-        Unreadable,   // it is there but cannot be read
-        NotRegular,   // a folder, a pipe, a device
-        TooLarge,     // larger than the program reads
+        Missing,    // there is no such file
+        Unreadable, // it is there but cannot be read
+        NotRegular, // a folder, a pipe, a device
+        TooLarge,   // larger than the program reads
         // Either.
-        System,       // any other error; code tells which
+        System, // any other error; code tells which
     };
 
     Kind kind = Kind::None;

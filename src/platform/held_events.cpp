@@ -61,10 +61,8 @@ bool startsAHandler(QEvent::Type type)
     case QEvent::ActivationChange:
     case QEvent::Close:
     case QEvent::Quit:
-    case QEvent::FileOpen:
-        return true;
-    default:
-        return false;
+    case QEvent::FileOpen: return true;
+    default: return false;
     }
 }
 

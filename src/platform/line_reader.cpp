@@ -31,8 +31,7 @@ LineReader::LineReader(QByteArray bytes) : m_buffer(std::move(bytes))
 
 LineReader::LineReader(std::unique_ptr<QFile> file, qint64 size, qint64 maxBytes)
     : m_file(std::move(file)), m_buffer(kChunkBytes, Qt::Uninitialized), m_size(size), m_maxBytes(maxBytes)
-{
-}
+{}
 
 LineReader::~LineReader() = default;
 

@@ -63,7 +63,7 @@ private:
     QByteArray m_buffer;
     qsizetype m_begin = 0; // the unread part of the buffer
     qsizetype m_end = 0;
-    qint64 m_size = 0;     // the file's size when it was opened
+    qint64 m_size = 0; // the file's size when it was opened
     qint64 m_readBytes = 0;
     qint64 m_maxBytes = 0;
     bool m_atEnd = false;

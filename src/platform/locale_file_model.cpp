@@ -16,8 +16,7 @@ constexpr int kDateColumn = 3;
 QVariant LocaleFileModel::data(const QModelIndex& index, int role) const
 {
     const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-    if (!files || role != Qt::DisplayRole
-        || (index.column() != kSizeColumn && index.column() != kDateColumn))
+    if (!files || role != Qt::DisplayRole || (index.column() != kSizeColumn && index.column() != kDateColumn))
         return QIdentityProxyModel::data(index, role);
     const QModelIndex source = mapToSource(index);
     if (index.column() == kSizeColumn) {

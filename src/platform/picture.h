@@ -22,7 +22,7 @@ QColor rgb(int red, int green, int blue);
 // to the point where it is drawn.
 struct CurveShape {
     double X = 0.0, Y = 0.0, X2 = 0.0, Y2 = 0.0;
-    double Fill = 0.0;    // 0 none .. 100 opaque
+    double Fill = 0.0; // 0 none .. 100 opaque
     double Border = 100.0;
     double BorderWidth = 1.0;
     QColor BorderColor = Qt::black;

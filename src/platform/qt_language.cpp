@@ -26,8 +26,7 @@ void setQtLanguage(bool italian)
         // "qt_it" bundles qtbase's texts with the other modules'; "qtbase_it"
         // is the file of the widgets and dialogs alone.
         const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-        if (!qtItalian->load(QStringLiteral("qtbase_it"), folder)
-            && !qtItalian->load(QStringLiteral("qt_it"), folder))
+        if (!qtItalian->load(QStringLiteral("qtbase_it"), folder) && !qtItalian->load(QStringLiteral("qt_it"), folder))
             return; // the system has no Italian for Qt: it stays English
     }
     if (!qtItalian->isEmpty())

@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMenuBar>
-#include <QVBoxLayout>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace platform {
 
@@ -27,10 +27,8 @@ bool isModifierKey(int key)
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_ScrollLock:
-    case Qt::Key_Mode_switch:
-        return true;
-    default:
-        return false;
+    case Qt::Key_Mode_switch: return true;
+    default: return false;
     }
 }
 
@@ -69,7 +67,10 @@ void WindowBody::enterEvent(QEnterEvent*) { m_window->Event_MouseEnter(); }
 void WindowBody::leaveEvent(QEvent*) { m_window->Event_MouseExit(); }
 
 Window::Window(FrameKind frame, QWidget* parent)
-    : QWidget(parent), m_frame(frame), m_body(new WindowBody(this)), m_layout(new QVBoxLayout(this)),
+    : QWidget(parent),
+      m_frame(frame),
+      m_body(new WindowBody(this)),
+      m_layout(new QVBoxLayout(this)),
       m_graphics([this](const DrawItem& item) { addLive(item); })
 {
     setAttribute(Qt::WA_DeleteOnClose, true);
@@ -89,12 +90,9 @@ Qt::WindowFlags Window::flagsFor(FrameKind frame)
     // CustomizeWindowHint: the window manager shows only the buttons named.
     const Qt::WindowFlags titleOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     switch (frame) {
-    case FrameKind::Document:
-        return Qt::Window | titleOnly | Qt::WindowCloseButtonHint;
-    case FrameKind::MovableModal:
-        return Qt::Dialog | titleOnly;
-    case FrameKind::Floating:
-        return Qt::Tool | titleOnly;
+    case FrameKind::Document: return Qt::Window | titleOnly | Qt::WindowCloseButtonHint;
+    case FrameKind::MovableModal: return Qt::Dialog | titleOnly;
+    case FrameKind::Floating: return Qt::Tool | titleOnly;
     }
     return Qt::Window;
 }

@@ -111,9 +111,22 @@ protected:
     virtual bool Event_CancelClose() { return false; }
     virtual void Event_Close() {}
     virtual void Event_Activate() {}
-    virtual bool Event_KeyDown(const QString& key) { Q_UNUSED(key); return false; }
-    virtual void Event_MouseMove(int x, int y) { Q_UNUSED(x); Q_UNUSED(y); }
-    virtual bool Event_MouseDown(int x, int y) { Q_UNUSED(x); Q_UNUSED(y); return false; }
+    virtual bool Event_KeyDown(const QString& key)
+    {
+        Q_UNUSED(key);
+        return false;
+    }
+    virtual void Event_MouseMove(int x, int y)
+    {
+        Q_UNUSED(x);
+        Q_UNUSED(y);
+    }
+    virtual bool Event_MouseDown(int x, int y)
+    {
+        Q_UNUSED(x);
+        Q_UNUSED(y);
+        return false;
+    }
     virtual void Event_MouseEnter() {}
     virtual void Event_MouseExit() {}
 
@@ -169,8 +182,7 @@ private:
 
     // The states the program's windows never take: minimised, maximised,
     // full screen.
-    static constexpr Qt::WindowStates kRefusedStates =
-        Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    static constexpr Qt::WindowStates kRefusedStates = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
     // Puts a window that the window system minimised, maximised or put in
     // full screen back to its normal state.
     void undoWindowState();

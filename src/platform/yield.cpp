@@ -34,8 +34,7 @@ void yieldToEventLoop()
     }
     inside = true;
     held::begin();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents
-                                    | QEventLoop::ExcludeSocketNotifiers);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
     held::end();
     inside = false;
     started = true;

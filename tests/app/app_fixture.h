@@ -82,8 +82,8 @@ protected:
     };
     static Stato stato()
     {
-        return {documento::documentBytes(documento::currentDocument()), Globali::fileattuale,
-                Globali::filemodificato, Forme::poli_d};
+        return {documento::documentBytes(documento::currentDocument()), Globali::fileattuale, Globali::filemodificato,
+                Forme::poli_d};
     }
 
 private:

@@ -126,9 +126,7 @@ TEST_P(CommandDuringAVisit, LeavesNothingOfTheDocumentThatWent)
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
 
     switch (c.comando) {
-    case Comando::NewByItsShortcut:
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
-        break;
+    case Comando::NewByItsShortcut: QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier); break;
     case Comando::OpenByItsShortcut:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
         break;
@@ -160,7 +158,8 @@ TEST_P(CommandDuringAVisit, LeavesNothingOfTheDocumentThatWent)
     EXPECT_EQ(create3d().PushButton3->isEnabled(), c.copia);
     press(create3d().PushButton3);
     if (c.copia) {
-        EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("ROTX 15\rROTY -90+0\rROTZ 0\rREVOLVE ")))
+        EXPECT_TRUE(
+            QGuiApplication::clipboard()->text().startsWith(QStringLiteral("ROTX 15\rROTY -90+0\rROTZ 0\rREVOLVE ")))
             << QGuiApplication::clipboard()->text().toStdString();
     } else {
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
@@ -179,12 +178,11 @@ TEST_P(CommandDuringAVisit, LeavesNothingOfTheDocumentThatWent)
     EXPECT_EQ(salvato(primo).rotx, 57.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, CommandDuringAVisit,
-    ::testing::Values(Caso{"NewByItsShortcut", Comando::NewByItsShortcut, 0.0, 12, false},
-                      Caso{"OpenByItsShortcut", Comando::OpenByItsShortcut, 15.0, 20, true},
-                      Caso{"DocumentHandedOver", Comando::DocumentHandedOver, 15.0, 20, true}),
-    [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Commands, CommandDuringAVisit,
+                         ::testing::Values(Caso{"NewByItsShortcut", Comando::NewByItsShortcut, 0.0, 12, false},
+                                           Caso{"OpenByItsShortcut", Comando::OpenByItsShortcut, 15.0, 20, true},
+                                           Caso{"DocumentHandedOver", Comando::DocumentHandedOver, 15.0, 20, true}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 // A setting typed during the visit marks the document; Ctrl+O then asks.
 // Save keeps it (with the editor's arc resolution, not the previews' 6) and
@@ -233,11 +231,10 @@ TEST_P(SaveQuestionDuringAVisit, EndsTheVisitOnlyWhenTheDocumentGoes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, SaveQuestionDuringAVisit,
-    ::testing::Values(Risposta{"Save", platform::SaveAnswer::Save, 33.0, true},
-                      Risposta{"DontSave", platform::SaveAnswer::DontSave, 57.0, true},
-                      Risposta{"Cancel", platform::SaveAnswer::Cancel, 57.0, false}),
-    [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestionDuringAVisit,
+                         ::testing::Values(Risposta{"Save", platform::SaveAnswer::Save, 33.0, true},
+                                           Risposta{"DontSave", platform::SaveAnswer::DontSave, 57.0, true},
+                                           Risposta{"Cancel", platform::SaveAnswer::Cancel, 57.0, false}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 } // namespace

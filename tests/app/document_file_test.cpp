@@ -46,23 +46,54 @@ constexpr double kMinimo = std::numeric_limits<double>::denorm_min();
 const Contenuto kContenuti[] = {
     {"empty", 8, 10, 10, {}, {}, 0, 0, {}, 0, 0, {}},
     {"one_element", 8, 10, 10, {{0, 0, 0, 10, 0, 0, 0}}, {}, 0, 0, {}, 0, 0, {}},
-    {"heights", 16, 5, 20,
+    {"heights",
+     16,
+     5,
+     20,
      {{0, 0, 0, 10, 0, 0, 25}, {7, 10, 0, 0, 40, 25, -12.5}, {4, 10, 40, -20, 10, 12.5, 0}},
-     datiDiversi(), 5, 20, {}, 0, 0, {{0, 0, 0, 100, 0, 0, 50}}},
-    {"fractions", 3, 1, 2,
+     datiDiversi(),
+     5,
+     20,
+     {},
+     0,
+     0,
+     {{0, 0, 0, 100, 0, 0, 50}}},
+    {"fractions",
+     3,
+     1,
+     2,
      {{2, 0.1, 1.0 / 3.0, -2.675, 1e-7, 0.30000000000000004, 2.0 / 3.0}},
-     datiDiversi(), 1, 2, {{3, 0.5, -0.25, 0.125, 1.0 / 7.0, 0, 0}}, 1, 2,
+     datiDiversi(),
+     1,
+     2,
+     {{3, 0.5, -0.25, 0.125, 1.0 / 7.0, 0, 0}},
+     1,
+     2,
      {{1, 1.0 / 9.0, 0, 0.7, 0.01, 0, 0}}},
-    {"magnitudes", 1024, 100000, 0,
+    {"magnitudes",
+     1024,
+     100000,
+     0,
      {{11, 1e300, -1e300, kMax, -kMax, kMinNormale, kMinimo},
       {5, 123456789012345678.0, -9.87654321e-200, 4.9e-320, 1e22, -0.0, 1e-300}},
-     datiDiversi(), 100000, 0, {{8, kMinimo, -kMinimo, 1e308, 0, 0, 0}}, 0, 100000,
+     datiDiversi(),
+     100000,
+     0,
+     {{8, kMinimo, -kMinimo, 1e308, 0, 0, 0}},
+     0,
+     100000,
      {{9, -1e-310, 2e15 + 1, 9007199254740993.0, 6.02214076e23, 0, 0}}},
-    {"all_three_chains", 1, 0, 100,
+    {"all_three_chains",
+     1,
+     0,
+     100,
      {{0, 0, 0, 10, 0, 0, 0}, {1, 10, 0, 10, 10, 0, 0}, {2, 20, 10, -5, 5, 0, 0}},
-     datiDiversi(), 25, 30,
+     datiDiversi(),
+     25,
+     30,
      {{0, 0, 0, 5, 0, 0, 0}, {6, 5, 0, 0, 5, 0, 0}},
-     40, 50,
+     40,
+     50,
      {{0, 0, 0, 1, 0, 0, 0}, {10, 1, 0, 1, 1, 0, 2}, {12, 2, 1, 3, 3, 2, 0}}},
 };
 
@@ -87,8 +118,7 @@ protected:
     // The values in the order the file holds them.
     static std::vector<double> valori(const Contenuto& c)
     {
-        std::vector<double> v = {double(c.risoluzione), double(c.grx), double(c.gry),
-                                 double(c.catena.size()) - 1};
+        std::vector<double> v = {double(c.risoluzione), double(c.grx), double(c.gry), double(c.catena.size()) - 1};
         auto righe = [&v](const std::vector<ElementRow>& rows) {
             for (const ElementRow& r : rows)
                 v.insert(v.end(), r.begin(), r.end());
@@ -186,7 +216,12 @@ TEST_F(AppTest, SmallDocumentHasExactlyTheseLines)
     QStringList expected = {"8", "10", "10", "0", "2", "0", "0", "10", "-5.5", "0", "2.25"};
     for (int i = 0; i < 21; ++i)
         expected << (i == 10 ? "180" : "0");
-    expected << "5" << "6" << "-1" << "0" << "0" << "-1";
+    expected << "5"
+             << "6"
+             << "-1"
+             << "0"
+             << "0"
+             << "-1";
     EXPECT_EQ(leggi(path), (expected.join('\r') + '\r').toLatin1());
 }
 
@@ -246,12 +281,42 @@ TEST_F(AppTest, AClickAndAKeyDuringOpenRunAfterItOnceEach)
 QStringList documentoValido()
 {
     QStringList l = {"8", "10", "10", "1"};
-    l << "0" << "0" << "0" << "10" << "0" << "0" << "0";
-    l << "1" << "10" << "0" << "0" << "20" << "0" << "0";
+    l << "0"
+      << "0"
+      << "0"
+      << "10"
+      << "0"
+      << "0"
+      << "0";
+    l << "1"
+      << "10"
+      << "0"
+      << "0"
+      << "20"
+      << "0"
+      << "0";
     for (int i = 0; i < 21; ++i)
         l << QString::number(i + 0.5);
-    l << "5" << "5" << "0" << "0" << "0" << "0" << "30" << "0" << "0" << "0";
-    l << "10" << "20" << "0" << "0" << "0" << "0" << "0" << "50" << "0" << "0";
+    l << "5"
+      << "5"
+      << "0"
+      << "0"
+      << "0"
+      << "0"
+      << "30"
+      << "0"
+      << "0"
+      << "0";
+    l << "10"
+      << "20"
+      << "0"
+      << "0"
+      << "0"
+      << "0"
+      << "0"
+      << "50"
+      << "0"
+      << "0";
     return l;
 }
 
@@ -307,8 +372,7 @@ const Difetto kDifetti[] = {
     {"count_past_the_end", riga(51, "8"), "\r", false,
      "It is damaged: line 52 should hold the number of elements less one, "
      "a whole number from -1 up to what the rest of the file holds."},
-    {"nan", riga(20, "nan"), "\r", false,
-     "It is damaged: line 21 should hold a 3-D setting, a decimal number."},
+    {"nan", riga(20, "nan"), "\r", false, "It is damaged: line 21 should hold a 3-D setting, a decimal number."},
     {"infinity", riga(7, "inf"), "\r", false,
      "It is damaged: line 8 should hold a value of an element, a decimal number."},
     {"too_large_for_a_double", riga(7, "1e999"), "\r", false,
@@ -324,12 +388,23 @@ const Difetto kDifetti[] = {
     {"a_word_for_the_first_line", riga(0, "Modanova"), "\r", false, "It is not a Modanova document."},
     {"binary_bytes", [](QStringList& l) { l = {QString::fromLatin1("\x89PNG\x1a\x01\x02")}; }, "\n", false,
      "It is not a Modanova document."},
-    {"resolution_1024_and_grid_0", [](QStringList& l) { l[0] = "1024"; l[2] = "0"; }, "\r", true},
+    {"resolution_1024_and_grid_0",
+     [](QStringList& l) {
+         l[0] = "1024";
+         l[2] = "0";
+     },
+     "\r", true},
     {"grid_100000", riga(39, "100000"), "\r", true},
     {"lf_line_ends", nulla, "\n", true},
     {"crlf_line_ends", nulla, "\r\n", true},
     {"blanks_around_values", riga(20, " 7.5 "), "\r", true},
-    {"lines_after_the_last_value", [](QStringList& l) { l << "junk" << "1" << ""; }, "\r", true},
+    {"lines_after_the_last_value",
+     [](QStringList& l) {
+         l << "junk"
+           << "1"
+           << "";
+     },
+     "\r", true},
     {"empty_path_leaves_its_row_unread", riga(51, "-1"), "\r", true},
 };
 

@@ -42,8 +42,8 @@ void copiaFinita(fin_3d& w, const char* quando)
         return;
     }
     EXPECT_TRUE(testo.contains(QStringLiteral("DEL TOP"))) << quando;
-    EXPECT_FALSE(testo.contains(QRegularExpression(QStringLiteral("nan|inf"),
-                                                   QRegularExpression::CaseInsensitiveOption)))
+    EXPECT_FALSE(
+        testo.contains(QRegularExpression(QStringLiteral("nan|inf"), QRegularExpression::CaseInsensitiveOption)))
         << quando;
 }
 
@@ -145,14 +145,10 @@ struct ValoreEstremo {
 
 std::vector<ValoreEstremo> valoriDelta()
 {
-    return {{"-2147483647", QStringLiteral("-2147483647")},
-            {"-2147483648", QStringLiteral("-2147483648")},
-            {"2147483647", QStringLiteral("2147483647")},
-            {"-99999999999", QStringLiteral("-99999999999")},
-            {"99999999999", QStringLiteral("99999999999")},
-            {"1e308", QStringLiteral("1") + cifre('0', 308)},
-            {"-1e308", QStringLiteral("-1") + cifre('0', 308)},
-            {"309 nines", cifre('9', 309)},
+    return {{"-2147483647", QStringLiteral("-2147483647")},      {"-2147483648", QStringLiteral("-2147483648")},
+            {"2147483647", QStringLiteral("2147483647")},        {"-99999999999", QStringLiteral("-99999999999")},
+            {"99999999999", QStringLiteral("99999999999")},      {"1e308", QStringLiteral("1") + cifre('0', 308)},
+            {"-1e308", QStringLiteral("-1") + cifre('0', 308)},  {"309 nines", cifre('9', 309)},
             {"400 nines", QStringLiteral("-") + cifre('9', 400)}};
 }
 
@@ -236,9 +232,13 @@ TEST_F(ExtremeValues, InTheCreate3dFieldsStaySafe)
         campi.push_back(w.efdatialfa3d(i));
     for (int i = 16; i <= 17; ++i)
         campi.push_back(w.efdelta3d(i));
-    const QString valori[] = {cifre('9', 308), QStringLiteral("1") + cifre('0', 308), cifre('9', 400),
-                              QStringLiteral("0.") + cifre('0', 400) + QStringLiteral("1"), QStringLiteral("0"),
-                              QStringLiteral("2147483648"), QStringLiteral("99999999999")};
+    const QString valori[] = {cifre('9', 308),
+                              QStringLiteral("1") + cifre('0', 308),
+                              cifre('9', 400),
+                              QStringLiteral("0.") + cifre('0', 400) + QStringLiteral("1"),
+                              QStringLiteral("0"),
+                              QStringLiteral("2147483648"),
+                              QStringLiteral("99999999999")};
     for (const QString& valore : valori) {
         for (QLineEdit* field : campi) {
             SCOPED_TRACE(valore.left(12).toStdString() + " in " + field->objectName().toStdString());
@@ -274,8 +274,10 @@ TEST_F(ExtremeValues, InTheCreate3dFieldsStaySafe)
 TEST_F(ExtremeValues, InADocumentStaySafe)
 {
     const double m = 1.7976931348623157e308;
-    const std::vector<ElementRow> catena = {{2, -m, m, m, -m, m, -m},     {0, 0, 0, m, m, -m, m},
-                                            {7, m, m, -m, -m, 0, m},      {10, 1e300, -1e300, 5, -5, 1e300, 0},
+    const std::vector<ElementRow> catena = {{2, -m, m, m, -m, m, -m},
+                                            {0, 0, 0, m, m, -m, m},
+                                            {7, m, m, -m, -m, 0, m},
+                                            {10, 1e300, -1e300, 5, -5, 1e300, 0},
                                             {4, -2147483648.0, 0, 0, 2147483648.0, 0, 0}};
     documento::Document doc;
     doc.drawing.chain.rows = catena;

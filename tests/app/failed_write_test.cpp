@@ -59,15 +59,15 @@ TEST_P(FailedWrite, KeepsTheOldFileTheCurrentFileAndTheMark)
     EXPECT_EQ(platform::beepCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Documents, FailedWrite,
-    ::testing::Values(Salvataggio{"Save_AtTheStart", Comando::Save, false},
-                      Salvataggio{"Save_HalfWay", Comando::Save, true},
-                      Salvataggio{"SaveAs_AtTheStart", Comando::SaveAs, false},
-                      Salvataggio{"SaveAs_HalfWay", Comando::SaveAs, true},
-                      Salvataggio{"SaveQuestion_AtTheStart", Comando::SaveQuestionBeforeNew, false},
-                      Salvataggio{"SaveQuestion_HalfWay", Comando::SaveQuestionBeforeNew, true}),
-    [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Documents, FailedWrite,
+                         ::testing::Values(Salvataggio{"Save_AtTheStart", Comando::Save, false},
+                                           Salvataggio{"Save_HalfWay", Comando::Save, true},
+                                           Salvataggio{"SaveAs_AtTheStart", Comando::SaveAs, false},
+                                           Salvataggio{"SaveAs_HalfWay", Comando::SaveAs, true},
+                                           Salvataggio{"SaveQuestion_AtTheStart", Comando::SaveQuestionBeforeNew,
+                                                       false},
+                                           Salvataggio{"SaveQuestion_HalfWay", Comando::SaveQuestionBeforeNew, true}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(AppTest, PreferencesThatCannotBeWrittenKeepTheirOldTextAndBeep)
 {

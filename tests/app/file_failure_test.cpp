@@ -108,9 +108,9 @@ TEST_P(SaveFailure, NamesTheFileAndTheReasonAndChangesNothing)
 
     const QString testo = c.lingua.italiano ? QStringLiteral("Impossibile registrare \"%1\".\n\n%2")
                                             : QStringLiteral("\"%1\" could not be saved.\n\n%2");
-    EXPECT_EQ(dialogs.failures, std::vector<QString>{testo.arg(
-                                    target, QString::fromUtf8(c.lingua.italiano ? c.bersaglio.italiano
-                                                                                : c.bersaglio.english))});
+    EXPECT_EQ(dialogs.failures,
+              std::vector<QString>{testo.arg(
+                  target, QString::fromUtf8(c.lingua.italiano ? c.bersaglio.italiano : c.bersaglio.english))});
     EXPECT_EQ(dialogs.failureWindows, std::vector<QWidget*>{&fin_principale::instance()});
     EXPECT_EQ(platform::beepCount(), 1);
     EXPECT_TRUE(stato() == prima);
@@ -190,9 +190,8 @@ const Rifiuto kRifiuti[] = {
     {"truncated", [](const QDir& d) { return scritto(d, "tronco.mdn", "8\r10\r10\r-1\r0\r"); }, false,
      "It is damaged: it ends before line 6, which should hold a 3-D setting, a decimal number.",
      "È danneggiato: finisce prima della riga 6, che dovrebbe contenere un'impostazione 3D, un numero decimale."},
-    {"word_in_a_row",
-     [](const QDir& d) { return scritto(d, "parola.mdn", "8\r10\r10\r0\r0\r0\rx\r0\r0\r0\r0\r"); }, false,
-     "It is damaged: line 7 should hold a value of an element, a decimal number.",
+    {"word_in_a_row", [](const QDir& d) { return scritto(d, "parola.mdn", "8\r10\r10\r0\r0\r0\rx\r0\r0\r0\r0\r"); },
+     false, "It is damaged: line 7 should hold a value of an element, a decimal number.",
      "È danneggiato: la riga 7 dovrebbe contenere un valore di un elemento, un numero decimale."},
 };
 
@@ -241,8 +240,8 @@ TEST_P(OpenFailure, NamesTheFileAndTheReasonAndChangesNothing)
     const QString testo = c.lingua.italiano ? QStringLiteral("Impossibile aprire \"%1\".\n\n%2")
                                             : QStringLiteral("\"%1\" could not be opened.\n\n%2");
     EXPECT_EQ(dialogs.failures,
-              std::vector<QString>{testo.arg(
-                  file, QString::fromUtf8(c.lingua.italiano ? c.rifiuto.italiano : c.rifiuto.english))});
+              std::vector<QString>{
+                  testo.arg(file, QString::fromUtf8(c.lingua.italiano ? c.rifiuto.italiano : c.rifiuto.english))});
     EXPECT_EQ(dialogs.failureWindows, std::vector<QWidget*>{&fin_principale::instance()});
     EXPECT_EQ(platform::beepCount(), 1);
     EXPECT_TRUE(stato() == prima);
@@ -274,10 +273,12 @@ TEST_F(AppTest, DocumentsNamedAtStartThatAreRefusedAreListedInOneMessage)
     scrivi(App::percorsoPreferenze(), "2\r");
     testsupport::DialogScript dialogs;
     App::startUp({testo, manca});
-    EXPECT_EQ(dialogs.failures,
-              std::vector<QString>{"Impossibile aprire 2 documenti:\n\n"
-                                   "Impossibile aprire \"" + testo + "\".\n\nNon è un documento Modanova.\n\n"
-                                   "Impossibile aprire \"" + manca + "\".\n\nIl file non esiste."});
+    EXPECT_EQ(dialogs.failures, std::vector<QString>{"Impossibile aprire 2 documenti:\n\n"
+                                                     "Impossibile aprire \""
+                                                     + testo
+                                                     + "\".\n\nNon è un documento Modanova.\n\n"
+                                                       "Impossibile aprire \""
+                                                     + manca + "\".\n\nIl file non esiste."});
     EXPECT_EQ(platform::beepCount(), 2);
     EXPECT_TRUE(Globali::fileattuale.isEmpty());
     EXPECT_FALSE(Globali::filemodificato);

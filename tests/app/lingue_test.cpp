@@ -47,8 +47,8 @@ QString testo3d(const fin_3d& w, const QString& target)
         {"PushButton3", w.PushButton3}, {"PushButton1", w.PushButton1},
     };
     const std::map<QString, const QLabel*> labels = {
-        {"StaticText1", w.StaticText1}, {"StaticText2", w.StaticText2}, {"StaticT1", w.StaticT1},
-        {"StaticT2", w.StaticT2},       {"StaticText5", w.StaticText5}, {"StaticText6", w.StaticText6},
+        {"StaticText1", w.StaticText1}, {"StaticText2", w.StaticText2},   {"StaticT1", w.StaticT1},
+        {"StaticT2", w.StaticT2},       {"StaticText5", w.StaticText5},   {"StaticText6", w.StaticText6},
         {"StaticText3", w.StaticText3}, {"StaticText17", w.StaticText17},
     };
     if (target == "fin_3d")
@@ -114,8 +114,7 @@ TEST(Languages, EachRoutineWritesItsColumnOfTheTable)
 TEST(Languages, EveryTextOfTheTableHasItsPlace)
 {
     for (const lingue::Testo& t : lingue::testi())
-        EXPECT_TRUE(lingue::scrivi(t.bersaglio, QString::fromUtf8(t.english)))
-            << static_cast<int>(t.bersaglio);
+        EXPECT_TRUE(lingue::scrivi(t.bersaglio, QString::fromUtf8(t.english))) << static_cast<int>(t.bersaglio);
 }
 
 // Qt's own buttons and dialogs follow the interface: a standard button made

@@ -91,13 +91,13 @@ TEST(MenuBar, KeepsEachItemsAction)
 {
     using V = Tendine::Voce;
     const std::pair<V, const char*> kTenute[] = {
-        {V::FileMenu, "FileMenu"},   {V::FileNew, "FileNew"},
-        {V::FileOpen, "FileOpen"},   {V::FileSave, "FileSave"},
+        {V::FileMenu, "FileMenu"},     {V::FileNew, "FileNew"},
+        {V::FileOpen, "FileOpen"},     {V::FileSave, "FileSave"},
         {V::FileSaveas, "FileSaveas"}, {V::FileCreate3D, "FileCreate3D"},
-        {V::FileQuit, "FileQuit"},   {V::EditMenu, "EditMenu"},
-        {V::EditUndo, "EditUndo"},   {V::EditCut, "EditCut"},
-        {V::EditCopy, "EditCopy"},   {V::EditPaste, "EditPaste"},
-        {V::EditClear, "EditClear"}, {V::AppleModanovainfo, "AppleModanovainfo"},
+        {V::FileQuit, "FileQuit"},     {V::EditMenu, "EditMenu"},
+        {V::EditUndo, "EditUndo"},     {V::EditCut, "EditCut"},
+        {V::EditCopy, "EditCopy"},     {V::EditPaste, "EditPaste"},
+        {V::EditClear, "EditClear"},   {V::AppleModanovainfo, "AppleModanovainfo"},
     };
     static_assert(std::size(kTenute) == Tendine::kVoci);
     const Tendine& bar = Tendine::instance();
@@ -271,7 +271,13 @@ TEST_F(AppTest, ShortcutsWorkInEveryWindow)
 {
     avvia();
     Tendine& bar = Tendine::instance();
-    struct Caso { const char* finestra; QWidget* w; const char* item; Qt::Key key; bool visitaFinita; };
+    struct Caso {
+        const char* finestra;
+        QWidget* w;
+        const char* item;
+        Qt::Key key;
+        bool visitaFinita;
+    };
     fin_3d& create3d = fin_3d::instance();
     const Caso casi[] = {
         {"palette", &fin_forme::instance(), "FileNew", Qt::Key_N, false},
@@ -306,6 +312,7 @@ TEST_F(AppTest, FileShortcutsWinOverAFocusedField)
     class Avida : public QLineEdit {
     public:
         using QLineEdit::QLineEdit;
+
     protected:
         bool event(QEvent* e) override
         {

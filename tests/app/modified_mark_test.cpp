@@ -61,8 +61,18 @@ struct Modifica {
 void PrintTo(const Modifica& m, std::ostream* os) { *os << m.nome; }
 
 const Modifica kModifiche[] = {
-    {"CaptureAsProfile", [](const QString&) { press(palette().bot_sagoma); fatto(); }, true},
-    {"CaptureAsPath", [](const QString&) { press(palette().bot_percorso); fatto(); }, true},
+    {"CaptureAsProfile",
+     [](const QString&) {
+         press(palette().bot_sagoma);
+         fatto();
+     },
+     true},
+    {"CaptureAsPath",
+     [](const QString&) {
+         press(palette().bot_percorso);
+         fatto();
+     },
+     true},
     {"OpenAsProfile", [](const QString& altro) { apriCome(create3d().bottone_s_o, altro); }, true},
     {"OpenAsPath", [](const QString& altro) { apriCome(create3d().bottone_p_o, altro); }, true},
     {"ProfileResolutionSlider",
@@ -73,11 +83,40 @@ const Modifica kModifiche[] = {
          fatto();
      },
      true},
-    {"OptionBox", [](const QString&) { visita(); press(create3d().CheckB(1)); fatto(); }, true},
-    {"ScaleField", [](const QString&) { visita(); type(create3d().efdati3d(0), "2"); fatto(); }, true},
-    {"RotationField", [](const QString&) { visita(); type(create3d().efdatialfa3d(11), "45"); fatto(); }, true},
-    {"OffsetField", [](const QString&) { visita(); type(create3d().efdelta3d(16), "5"); fatto(); }, true},
-    {"EditProfile", [](const QString&) { visita(); press(create3d().bottone_s_e); }, true},
+    {"OptionBox",
+     [](const QString&) {
+         visita();
+         press(create3d().CheckB(1));
+         fatto();
+     },
+     true},
+    {"ScaleField",
+     [](const QString&) {
+         visita();
+         type(create3d().efdati3d(0), "2");
+         fatto();
+     },
+     true},
+    {"RotationField",
+     [](const QString&) {
+         visita();
+         type(create3d().efdatialfa3d(11), "45");
+         fatto();
+     },
+     true},
+    {"OffsetField",
+     [](const QString&) {
+         visita();
+         type(create3d().efdelta3d(16), "5");
+         fatto();
+     },
+     true},
+    {"EditProfile",
+     [](const QString&) {
+         visita();
+         press(create3d().bottone_s_e);
+     },
+     true},
     {"ArcResolutionDialog",
      [](const QString&) {
          press(palette().bot_setup(1));
@@ -95,11 +134,33 @@ const Modifica kModifiche[] = {
          press(fin_grid::instance().PushButton1);
      },
      true},
-    {"ToolInEditMode", [](const QString&) { press(palette().bot_sel); press(palette().bot_forma(1)); }, true},
+    {"ToolInEditMode",
+     [](const QString&) {
+         press(palette().bot_sel);
+         press(palette().bot_forma(1));
+     },
+     true},
     // Nothing the document holds changes.
-    {"VisitOnly", [](const QString&) { visita(); fatto(); }, false},
-    {"SolidChoice", [](const QString&) { visita(); press(create3d().bot_exp(1)); fatto(); }, false},
-    {"FieldLeftAsItWas", [](const QString&) { visita(); type(create3d().efdati3d(0), "1"); fatto(); }, false},
+    {"VisitOnly",
+     [](const QString&) {
+         visita();
+         fatto();
+     },
+     false},
+    {"SolidChoice",
+     [](const QString&) {
+         visita();
+         press(create3d().bot_exp(1));
+         fatto();
+     },
+     false},
+    {"FieldLeftAsItWas",
+     [](const QString&) {
+         visita();
+         type(create3d().efdati3d(0), "1");
+         fatto();
+     },
+     false},
     {"GridDialogUnchanged",
      [](const QString&) {
          press(palette().bot_setup(0));

@@ -42,15 +42,9 @@ protected:
     bool esegui(Comando c, const QString& altro)
     {
         switch (c) {
-        case Comando::New:
-            App::_FileNew_Action();
-            return Forme::poli_q == 0 && Globali::fileattuale.isEmpty();
-        case Comando::Open:
-            App::_FileOpen_Action();
-            return Globali::fileattuale == altro;
-        case Comando::OpenDocument:
-            App::Event_OpenDocument(altro);
-            return Globali::fileattuale == altro;
+        case Comando::New: App::_FileNew_Action(); return Forme::poli_q == 0 && Globali::fileattuale.isEmpty();
+        case Comando::Open: App::_FileOpen_Action(); return Globali::fileattuale == altro;
+        case Comando::OpenDocument: App::Event_OpenDocument(altro); return Globali::fileattuale == altro;
         case Comando::Quit: {
             // The event loop ends with 0 when the program quits, or with 42
             // when it is still running a moment later.
@@ -58,8 +52,7 @@ protected:
             QTimer::singleShot(300, [] { QCoreApplication::exit(42); });
             return QCoreApplication::exec() == 0;
         }
-        case Comando::CloseMainWindow:
-            return static_cast<QWidget&>(fin_principale::instance()).close();
+        case Comando::CloseMainWindow: return static_cast<QWidget&>(fin_principale::instance()).close();
         }
         return false;
     }
@@ -117,11 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(Comando::New, Comando::Open, Comando::OpenDocument, Comando::Quit,
                                          Comando::CloseMainWindow),
                        ::testing::Values(Risposta::SaveTitled, Risposta::SaveUntitled,
-                                         Risposta::SaveUntitledDialogCancelled, Risposta::DontSave,
-                                         Risposta::Cancel)),
-    [](const auto& info) {
-        return std::string(nome(std::get<0>(info.param))) + "_" + nome(std::get<1>(info.param));
-    });
+                                         Risposta::SaveUntitledDialogCancelled, Risposta::DontSave, Risposta::Cancel)),
+    [](const auto& info) { return std::string(nome(std::get<0>(info.param))) + "_" + nome(std::get<1>(info.param)); });
 
 class NotModified : public Question {};
 

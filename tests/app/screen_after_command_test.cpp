@@ -66,12 +66,8 @@ TEST_P(ScreenAfter, ShowsTheEmptyDrawingAtOnce)
     disegnaConIlMouse();
 
     switch (GetParam().comando) {
-    case Comando::NewFromTheKeyboard:
-        QTest::keyClick(&principale(), Qt::Key_N, Qt::ControlModifier);
-        break;
-    case Comando::PaletteClear:
-        premi(palette().bot_can);
-        break;
+    case Comando::NewFromTheKeyboard: QTest::keyClick(&principale(), Qt::Key_N, Qt::ControlModifier); break;
+    case Comando::PaletteClear: premi(palette().bot_can); break;
     case Comando::HandBackWithNoDrawing: {
         // The drawing is kept as the profile and then cleared; a visit to
         // "Create 3D" draws the profile's preview through the drawing

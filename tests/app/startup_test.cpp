@@ -14,8 +14,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileOpenEvent>
 #include <QFileInfo>
+#include <QFileOpenEvent>
 #include <QTest>
 #include <QThread>
 
@@ -72,10 +72,14 @@ TEST_F(AppTest, StartsWithItsWindowsInPlaceAndTheDefaults)
     EXPECT_FALSE(Tendine::instance().item("FileSave")->isEnabled());
     EXPECT_TRUE(Tendine::instance().item("FileSaveas")->isEnabled());
     const char* nomi[8][2] = {
-        {"Line", "Listello"},           {"Torus", "Toro"},
-        {"1/4 Curve", "Ovolo"},         {"1/4 Cur. reversed", "Cavetto"},
-        {"Double curve", "Gola diritta"}, {"Double curve rev.", "Gola rovescia"},
-        {"Circular", "Forma circolare"}, {"Elliptical", "Forma ellittica"},
+        {"Line", "Listello"},
+        {"Torus", "Toro"},
+        {"1/4 Curve", "Ovolo"},
+        {"1/4 Cur. reversed", "Cavetto"},
+        {"Double curve", "Gola diritta"},
+        {"Double curve rev.", "Gola rovescia"},
+        {"Circular", "Forma circolare"},
+        {"Elliptical", "Forma ellittica"},
     };
     for (int k = 0; k < 8; ++k) {
         EXPECT_TRUE(Forme::testoforma[k][0].isEmpty()) << k;
@@ -118,17 +122,16 @@ TEST_P(Preferences, GiveTheLanguageAndAreWrittenAtQuit)
     EXPECT_EQ(QFileInfo(App::percorsoPreferenze()).fileName(), "mdnvprfs.txt");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StartUp, Preferences,
-    ::testing::Values(Preferenza{"no_file", std::nullopt, 1, "0 Line", "File"},
-                      Preferenza{"english", QByteArray("1\n"), 1, "0 Line", "File"},
-                      Preferenza{"italian", QByteArray("2\n"), 2, "0 Listello", "Archivio"},
-                      Preferenza{"zero", QByteArray("0\n"), 2, "0 Listello", "Archivio"},
-                      Preferenza{"text", QByteArray("inglese\n"), 2, "0 Listello", "Archivio"},
-                      Preferenza{"empty", QByteArray(""), 2, "0 Listello", "Archivio"},
-                      Preferenza{"out_of_range", QByteArray("7\r\n"), 2, "0 Listello", "Archivio"},
-                      Preferenza{"negative", QByteArray("-1"), 2, "0 Listello", "Archivio"}),
-    [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(StartUp, Preferences,
+                         ::testing::Values(Preferenza{"no_file", std::nullopt, 1, "0 Line", "File"},
+                                           Preferenza{"english", QByteArray("1\n"), 1, "0 Line", "File"},
+                                           Preferenza{"italian", QByteArray("2\n"), 2, "0 Listello", "Archivio"},
+                                           Preferenza{"zero", QByteArray("0\n"), 2, "0 Listello", "Archivio"},
+                                           Preferenza{"text", QByteArray("inglese\n"), 2, "0 Listello", "Archivio"},
+                                           Preferenza{"empty", QByteArray(""), 2, "0 Listello", "Archivio"},
+                                           Preferenza{"out_of_range", QByteArray("7\r\n"), 2, "0 Listello", "Archivio"},
+                                           Preferenza{"negative", QByteArray("-1"), 2, "0 Listello", "Archivio"}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(AppTest, TheLanguageChosenLastIsWrittenAtQuit)
 {

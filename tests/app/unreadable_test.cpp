@@ -43,8 +43,8 @@ TEST_P(Unreadable, IsRefusedAtOnceWithOneBeepAndChangesNothing)
     doc.drawing.chain.grx = doc.drawing.chain.gry = 10;
     doc.drawing.chain.rows = {ElementRow{0, 0, 0, 10, 10, 0, 0}};
     scrivi(buono, documento::documentBytes(doc));
-    const std::vector<testsupport::Unreadable> files =
-        testsupport::unreadableFiles(percorso(QString()), documento::documentBytes(doc));
+    const std::vector<testsupport::Unreadable> files = testsupport::unreadableFiles(percorso(QString()),
+                                                                                    documento::documentBytes(doc));
 
     if (GetParam().via == Via::CommandLine) {
         // Good documents around them are opened all the same.
@@ -59,9 +59,9 @@ TEST_P(Unreadable, IsRefusedAtOnceWithOneBeepAndChangesNothing)
         EXPECT_EQ(Globali::fileattuale, buono);
         EXPECT_EQ(Forme::poli_q, 1);
         EXPECT_EQ(platform::beepCount(), static_cast<int>(files.size()));
-        EXPECT_EQ(dialogs.failures, std::vector<QString>{QStringLiteral("%1 documents could not be opened:\n\n")
-                                                             .arg(files.size()) +
-                                                         messaggi.join("\n\n")});
+        EXPECT_EQ(dialogs.failures,
+                  std::vector<QString>{QStringLiteral("%1 documents could not be opened:\n\n").arg(files.size())
+                                       + messaggi.join("\n\n")});
         EXPECT_EQ(dialogs.failureWindows, std::vector<QWidget*>{&fin_principale::instance()});
         return;
     }

@@ -32,16 +32,10 @@ platform::Window& apri(Finestra f)
 {
     fin_forme& palette = fin_forme::instance();
     switch (f) {
-    case Finestra::Palette:
-        return palette;
-    case Finestra::NumericEditor:
-        return fin_edita::instance();
-    case Finestra::Create3d:
-        QTest::mouseClick(palette.bot_3d, Qt::LeftButton);
-        return fin_3d::instance();
-    case Finestra::GridDialog:
-        QTest::mouseClick(palette.bot_setup(0), Qt::LeftButton);
-        return fin_grid::instance();
+    case Finestra::Palette: return palette;
+    case Finestra::NumericEditor: return fin_edita::instance();
+    case Finestra::Create3d: QTest::mouseClick(palette.bot_3d, Qt::LeftButton); return fin_3d::instance();
+    case Finestra::GridDialog: QTest::mouseClick(palette.bot_setup(0), Qt::LeftButton); return fin_grid::instance();
     case Finestra::ResolutionDialog:
         QTest::mouseClick(palette.bot_setup(1), Qt::LeftButton);
         return fin_resol::instance();
@@ -97,15 +91,14 @@ TEST_P(WindowWithoutCloseBox, RefusesTheWindowManagersCloseRequest)
     EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, WindowWithoutCloseBox,
-    ::testing::Values(CasoFinestra{"Palette", Finestra::Palette},
-                      CasoFinestra{"NumericEditor", Finestra::NumericEditor},
-                      CasoFinestra{"Create3d", Finestra::Create3d},
-                      CasoFinestra{"GridDialog", Finestra::GridDialog},
-                      CasoFinestra{"ResolutionDialog", Finestra::ResolutionDialog},
-                      CasoFinestra{"AboutBox", Finestra::AboutBox}),
-    [](const auto& info) { return std::string(info.param.nome); });
+INSTANTIATE_TEST_SUITE_P(Windows, WindowWithoutCloseBox,
+                         ::testing::Values(CasoFinestra{"Palette", Finestra::Palette},
+                                           CasoFinestra{"NumericEditor", Finestra::NumericEditor},
+                                           CasoFinestra{"Create3d", Finestra::Create3d},
+                                           CasoFinestra{"GridDialog", Finestra::GridDialog},
+                                           CasoFinestra{"ResolutionDialog", Finestra::ResolutionDialog},
+                                           CasoFinestra{"AboutBox", Finestra::AboutBox}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 // The main window's close box asks about unsaved changes as Quit does;
 // Cancel keeps the program running with the drawing.

@@ -45,12 +45,12 @@ TEST_F(Create3d, NothingStoredShowsQuestionMarksAndBlankPictures)
 // The fit centres the measured box (which always holds the origin and the
 // axis point) in the picture with a margin of 20 mm.
 struct Adattamento {
-    double dx, dy;           // the one straight profile element from the origin
-    double deltaX, scala;    // slots 16 and 2
+    double dx, dy;        // the one straight profile element from the origin
+    double deltaX, scala; // slots 16 and 2
     double zmfct;
     int origx, origy;
     const char* lettura;
-    QPoint asse;             // where the axis mark stands
+    QPoint asse; // where the axis mark stands
 };
 
 void PrintTo(const Adattamento& c, std::ostream* os)
@@ -81,17 +81,16 @@ TEST_P(ProfileFit, CentresTheBoxAndMarksTheAxis)
     EXPECT_EQ(pixel(w.ImageWell1, c.asse.x() - 3, c.asse.y() + 3), kMarca);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Create3d, ProfileFit,
-    ::testing::Values(
-        // Box x 0..100, y 0..0: fitted by width.
-        Adattamento{100, 0, 0, 1, 290.0 / 120, 24, 95, "Dim.: 100 x 0 mm.", {24, 95}},
-        // The axis point at x -50: box x -50..100.
-        Adattamento{100, 0, 50, 1, 290.0 / 170, 102, 95, "Dim.: 150 x 0 mm.", {17, 95}},
-        // A scale of 2 halves the axis point's distance: box x -25..100.
-        Adattamento{100, 0, 50, 2, 290.0 / 145, 70, 95, "Dim.: 125 x 0 mm.", {20, 95}},
-        // Tall and narrow: fitted by height, centred across.
-        Adattamento{0, 300, 0, 1, 190.0 / 320, 145, 183, "Dim.: 0 x 300 mm.", {145, 183}}));
+INSTANTIATE_TEST_SUITE_P(Create3d, ProfileFit,
+                         ::testing::Values(
+                             // Box x 0..100, y 0..0: fitted by width.
+                             Adattamento{100, 0, 0, 1, 290.0 / 120, 24, 95, "Dim.: 100 x 0 mm.", {24, 95}},
+                             // The axis point at x -50: box x -50..100.
+                             Adattamento{100, 0, 50, 1, 290.0 / 170, 102, 95, "Dim.: 150 x 0 mm.", {17, 95}},
+                             // A scale of 2 halves the axis point's distance: box x -25..100.
+                             Adattamento{100, 0, 50, 2, 290.0 / 145, 70, 95, "Dim.: 125 x 0 mm.", {20, 95}},
+                             // Tall and narrow: fitted by height, centred across.
+                             Adattamento{0, 300, 0, 1, 190.0 / 320, 145, 183, "Dim.: 0 x 300 mm.", {145, 183}}));
 
 TEST_F(Create3d, TheAxisLineLinksOriginAndAxisPoint)
 {

@@ -133,11 +133,10 @@ TEST_F(EndToEnd, DrawnProfileCopiedAsRevolution)
     premi(palette().bot_forma(0));
     clicca(50, 40);
     clicca(0, 40);
-    ASSERT_EQ(righe(Forme::polilinea, Forme::poli_q),
-              (std::vector<ElementRow>{{0, 0, 0, 30, 0, 0, 0},
-                                       {2, 30, 0, 20, 20, 0, 0},
-                                       {0, 50, 20, 0, 20, 0, 0},
-                                       {0, 50, 40, -50, 0, 0, 0}}));
+    ASSERT_EQ(
+        righe(Forme::polilinea, Forme::poli_q),
+        (std::vector<ElementRow>{
+            {0, 0, 0, 30, 0, 0, 0}, {2, 30, 0, 20, 20, 0, 0}, {0, 50, 20, 0, 20, 0, 0}, {0, 50, 40, -50, 0, 0, 0}}));
     EXPECT_TRUE(Globali::filemodificato);
 
     premi(palette().bot_sagoma);
@@ -153,24 +152,23 @@ TEST_F(EndToEnd, DrawnProfileCopiedAsRevolution)
     platform::setClipboardText(QString());
     premi(crea3d().PushButton3);
 
-    confronta(platform::clipboardText(),
-              {{"ROTX 0"},
-               {"ROTY -90+0"},
-               {"ROTZ 0"},
-               {"REVOLVE 12, 180, 63,"},
-               {"0, 0, 0,"},
-               {"0, 0.03, 1,"},
-               {"0.00038430150998558857, 0.033901749350448186, 1,", true},
-               {"0.0015224220431446604, 0.03765360641661472, 1,", true},
-               {"0.003370624339126344, 0.041111336606503755, 1,", true},
-               {"0.005857883139779231, 0.04414206151178911, 1,", true},
-               {"0.00888861464521847, 0.04662931227013255, 1,", true},
-               {"0.012346349739466083, 0.04847750539071019, 1,", true},
-               {"0.016098209825724442, 0.04961561596797563, 1,", true},
-               {"0.02, 0.05, 1,"},
-               {"0.04, 0.05, 0,"},
-               {"0.04, 0, 0"},
-               {"DEL TOP"}});
+    confronta(platform::clipboardText(), {{"ROTX 0"},
+                                          {"ROTY -90+0"},
+                                          {"ROTZ 0"},
+                                          {"REVOLVE 12, 180, 63,"},
+                                          {"0, 0, 0,"},
+                                          {"0, 0.03, 1,"},
+                                          {"0.00038430150998558857, 0.033901749350448186, 1,", true},
+                                          {"0.0015224220431446604, 0.03765360641661472, 1,", true},
+                                          {"0.003370624339126344, 0.041111336606503755, 1,", true},
+                                          {"0.005857883139779231, 0.04414206151178911, 1,", true},
+                                          {"0.00888861464521847, 0.04662931227013255, 1,", true},
+                                          {"0.012346349739466083, 0.04847750539071019, 1,", true},
+                                          {"0.016098209825724442, 0.04961561596797563, 1,", true},
+                                          {"0.02, 0.05, 1,"},
+                                          {"0.04, 0.05, 0,"},
+                                          {"0.04, 0, 0"},
+                                          {"DEL TOP"}});
 
     // Writing gave the stored profile back as it was captured.
     EXPECT_EQ(righe(esportazione::sagoma, esportazione::sago_q), righe(Forme::polilinea, Forme::poli_q));
@@ -224,10 +222,9 @@ TEST_F(EndToEnd, DrawnProfileAndPathSavedAsExtrusion)
     numerico.efzdelta->selectAll();
     QTest::keyClicks(numerico.efzdelta, "30");
     premi(numerico.bot_scorri(4)); // "ok"
-    ASSERT_EQ(righe(Forme::polilinea, Forme::poli_q),
-              (std::vector<ElementRow>{{0, 0, 0, 100, 0, 0, 0},
-                                       {2, 100, 0, 50, 50, 0, 0},
-                                       {0, 150, 50, 0, 50, 0, 30}}));
+    ASSERT_EQ(
+        righe(Forme::polilinea, Forme::poli_q),
+        (std::vector<ElementRow>{{0, 0, 0, 100, 0, 0, 0}, {2, 100, 0, 50, 50, 0, 0}, {0, 150, 50, 0, 50, 0, 30}}));
 
     premi(palette().bot_percorso);
     ASSERT_EQ(esportazione::perc_q, 3);
@@ -243,28 +240,27 @@ TEST_F(EndToEnd, DrawnProfileAndPathSavedAsExtrusion)
     // the text's own last carriage return.
     const QByteArray bytes = leggi(file);
     ASSERT_TRUE(bytes.endsWith("DEL TOP\r\n")) << bytes.toStdString();
-    confronta(QString::fromUtf8(bytes.chopped(1)),
-              {{"ROTX 0"},
-               {"ROTY 0"},
-               {"ROTZ 0"},
-               {"TUBE 4, 13, 51,"},
-               {"0, 0, 0,"},
-               {"0.02, 0, 0,"},
-               {"0.02, 0.01, 0,"},
-               {"0, 0.01, 0,"},
-               {"   COS(180+0),  SIN(180+0),  0, 0,"},
-               {"   0, 0, 0, 0,"},
-               {"   0.1, 0, 0, 0,"},
-               {"   0.10975437847487593, 0.0009607020067391725, 0, 0,", true},
-               {"   0.11913403624068536, 0.003805953560148699, 0, 0,", true},
-               {"   0.12777838623713994, 0.008426413423050144, 0, 0,", true},
-               {"   0.13535523150106946, 0.014644520213091407, 0, 0,", true},
-               {"   0.14157339860843143, 0.022221315975866667, 0, 0,", true},
-               {"   0.14619392728686323, 0.03086562918963194, 0, 0,", true},
-               {"   0.14903925350947494, 0.04024526430475271, 0, 0,", true},
-               {"   0.15, 0.05, 0, 0,"},
-               {"   0.15, 0.1, 0.03, 0,"},
-               {"   0.15+COS(90+0), 0.1+SIN(90+0), 0.03, 0"},
-               {"DEL TOP"}});
+    confronta(QString::fromUtf8(bytes.chopped(1)), {{"ROTX 0"},
+                                                    {"ROTY 0"},
+                                                    {"ROTZ 0"},
+                                                    {"TUBE 4, 13, 51,"},
+                                                    {"0, 0, 0,"},
+                                                    {"0.02, 0, 0,"},
+                                                    {"0.02, 0.01, 0,"},
+                                                    {"0, 0.01, 0,"},
+                                                    {"   COS(180+0),  SIN(180+0),  0, 0,"},
+                                                    {"   0, 0, 0, 0,"},
+                                                    {"   0.1, 0, 0, 0,"},
+                                                    {"   0.10975437847487593, 0.0009607020067391725, 0, 0,", true},
+                                                    {"   0.11913403624068536, 0.003805953560148699, 0, 0,", true},
+                                                    {"   0.12777838623713994, 0.008426413423050144, 0, 0,", true},
+                                                    {"   0.13535523150106946, 0.014644520213091407, 0, 0,", true},
+                                                    {"   0.14157339860843143, 0.022221315975866667, 0, 0,", true},
+                                                    {"   0.14619392728686323, 0.03086562918963194, 0, 0,", true},
+                                                    {"   0.14903925350947494, 0.04024526430475271, 0, 0,", true},
+                                                    {"   0.15, 0.05, 0, 0,"},
+                                                    {"   0.15, 0.1, 0.03, 0,"},
+                                                    {"   0.15+COS(90+0), 0.1+SIN(90+0), 0.03, 0"},
+                                                    {"DEL TOP"}});
     EXPECT_EQ(platform::beepCount(), 1); // the clear's
 }

@@ -168,10 +168,9 @@ TEST_P(FieldLeftAfterTheHandBack, KeepsTheValueAndLeavesTheEditorsView)
     EXPECT_EQ(principale().backdrop(), backdrop);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Create3d, FieldLeftAfterTheHandBack,
-    ::testing::Values(Campo{"ProfileScale", [](fin_3d& w) { return w.efdati3d(0); }, 2},
-                      Campo{"ProfilePercent", [](fin_3d& w) { return w.efdati3d(1); }, 3},
-                      Campo{"OffsetX", [](fin_3d& w) { return w.efdelta3d(16); }, 16},
-                      Campo{"OffsetY", [](fin_3d& w) { return w.efdelta3d(17); }, 17}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Create3d, FieldLeftAfterTheHandBack,
+                         ::testing::Values(Campo{"ProfileScale", [](fin_3d& w) { return w.efdati3d(0); }, 2},
+                                           Campo{"ProfilePercent", [](fin_3d& w) { return w.efdati3d(1); }, 3},
+                                           Campo{"OffsetX", [](fin_3d& w) { return w.efdelta3d(16); }, 16},
+                                           Campo{"OffsetY", [](fin_3d& w) { return w.efdelta3d(17); }, 17}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -48,11 +48,12 @@ TEST_P(NumberFilter, KeepsDigitsAndTheFirstPointOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Create3d, NumberFilter,
-                         ::testing::Values(Filtrato{"1,5", "1.5"}, Filtrato{"1.2.3", "1.23"},
-                                           Filtrato{"1,2,3", "1.23"}, Filtrato{"-2", "2"},
-                                           Filtrato{"2e3", "23"}, Filtrato{" 7 ", "7"}, Filtrato{",", "."},
-                                           Filtrato{"abc", ""}, Filtrato{"4*5", "45"},
-                                           Filtrato{"3\xC2\xB5" "1", "31"}));
+                         ::testing::Values(Filtrato{"1,5", "1.5"}, Filtrato{"1.2.3", "1.23"}, Filtrato{"1,2,3", "1.23"},
+                                           Filtrato{"-2", "2"}, Filtrato{"2e3", "23"}, Filtrato{" 7 ", "7"},
+                                           Filtrato{",", "."}, Filtrato{"abc", ""}, Filtrato{"4*5", "45"},
+                                           Filtrato{"3\xC2\xB5"
+                                                    "1",
+                                                    "31"}));
 
 // --- The scale pairs.
 
@@ -88,27 +89,26 @@ TEST_P(ScaleFields, KeepThePartnerAndTheSlotsInStep)
     EXPECT_EQ(daticreatred[(2 - pair) + 3], 100.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Create3d, ScaleFields,
-                         ::testing::Values(Scala{0, "2", "2", "200", 2.0, 200.0},
-                                           Scala{1, "50", "0.5", "50", 0.5, 50.0},
-                                           Scala{0, "0", "1", "100", 1.0, 100.0},
-                                           Scala{1, "0", "1", "100", 1.0, 100.0},
-                                           Scala{0, "0.0", "1", "100", 1.0, 100.0},
-                                           Scala{1, "", "1", "100", 1.0, 100.0},
-                                           Scala{2, "3", "3", "300", 3.0, 300.0},
-                                           Scala{3, "25", "0.25", "25", 0.25, 25.0},
-                                           // The partner's text has no binary noise, and the
-                                           // slot takes the number that text shows.
-                                           Scala{1, "7", "0.07", "7", 0.07, 7.0},
-                                           Scala{1, "33.3", "0.333", "33.3", 0.333, 33.3},
-                                           Scala{0, "1.1", "1.1", "110", 1.1, 110.0},
-                                           Scala{3, "0.3", "0.003", "0.3", 0.003, 0.3}));
+INSTANTIATE_TEST_SUITE_P(
+    Create3d, ScaleFields,
+    ::testing::Values(Scala{0, "2", "2", "200", 2.0, 200.0}, Scala{1, "50", "0.5", "50", 0.5, 50.0},
+                      Scala{0, "0", "1", "100", 1.0, 100.0}, Scala{1, "0", "1", "100", 1.0, 100.0},
+                      Scala{0, "0.0", "1", "100", 1.0, 100.0}, Scala{1, "", "1", "100", 1.0, 100.0},
+                      Scala{2, "3", "3", "300", 3.0, 300.0}, Scala{3, "25", "0.25", "25", 0.25, 25.0},
+                      // The partner's text has no binary noise, and the
+                      // slot takes the number that text shows.
+                      Scala{1, "7", "0.07", "7", 0.07, 7.0}, Scala{1, "33.3", "0.333", "33.3", 0.333, 33.3},
+                      Scala{0, "1.1", "1.1", "110", 1.1, 110.0}, Scala{3, "0.3", "0.003", "0.3", 0.003, 0.3}));
 
 // Leaving the partner again rewrites the field first typed: it shows the
 // number the user typed, not 7.000000000000001, and both slots keep theirs.
 TEST_F(Create3d, TabbingThroughAScalePairKeepsTheTypedNumbers)
 {
-    struct Case { int percentMember; const char* typed; const char* multiplier; };
+    struct Case {
+        int percentMember;
+        const char* typed;
+        const char* multiplier;
+    };
     const double scales[] = {1.0, 100.0, 1.0, 100.0}; // slots 2 to 5 as a new document has them
     for (const Case c : {Case{1, "7", "0.07"}, Case{1, "33.3", "0.333"}, Case{3, "14.1", "0.141"}}) {
         std::copy(std::begin(scales), std::end(scales), daticreatred + 2);

@@ -30,8 +30,11 @@ namespace {
 void storeCurvedChains()
 {
     setChain(esportazione::sagoma, esportazione::sago_q,
-             {{0, 0, 0, 800, 0, 0, 0}, {2, 800, 0, -400, 400, 0, 0}, {3, 400, 400, -400, 400, 0, 0},
-              {2, 0, 800, 200, -200, 0, 0}, {3, 200, 600, -200, -200, 0, 0}});
+             {{0, 0, 0, 800, 0, 0, 0},
+              {2, 800, 0, -400, 400, 0, 0},
+              {3, 400, 400, -400, 400, 0, 0},
+              {2, 0, 800, 200, -200, 0, 0},
+              {3, 200, 600, -200, -200, 0, 0}});
     setChain(esportazione::percorso, esportazione::perc_q,
              {{0, 0, 0, 1000, 0, 0, 0}, {0, 1000, 0, 0, 250, 0, 0}, {2, 1000, 250, 500, 250, 0, 0}});
 }
@@ -143,8 +146,8 @@ testing::AssertionResult sameText(const QString& got, const QString& expected)
 {
     if (got == expected)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "the text begins \"" << got.left(60).toStdString()
-                                       << "\" and should begin \"" << expected.left(60).toStdString() << '"';
+    return testing::AssertionFailure() << "the text begins \"" << got.left(60).toStdString() << "\" and should begin \""
+                                       << expected.left(60).toStdString() << '"';
 }
 
 struct Solid {
@@ -202,8 +205,7 @@ TEST_P(GenerationUndisturbed, ByAnActivationOrACloseRequest)
     EXPECT_EQ(platform::beepCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Create3d, GenerationUndisturbed,
-                         testing::Values(Solid{"TUBE", 0}, Solid{"REVOLVE", 1}),
+INSTANTIATE_TEST_SUITE_P(Create3d, GenerationUndisturbed, testing::Values(Solid{"TUBE", 0}, Solid{"REVOLVE", 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The user clicks the Solid box and presses an arrow key on the profile's

@@ -182,19 +182,20 @@ TEST_P(OpenRefused, BeepsAndKeepsTheStoredChains)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Create3d, OpenRefused,
-    ::testing::Values(FileRifiutato{"missing", nullptr}, FileRifiutato{"empty", ""},
-                      FileRifiutato{"text", "hello\rworld\r"},
-                      FileRifiutato{"letterInARow", "8\r10\r10\r0\r0\r0\r0\rx\r0\r0\r0\r"},
-                      FileRifiutato{"countBeyondTheFile", "8\r10\r10\r1\r0\r0\r0\r25\r0\r0\r0\r"},
-                      FileRifiutato{"countBelowMinusOne", "8\r10\r10\r-2\r"},
-                      FileRifiutato{"fractionalCount", "8\r10\r10\r0.5\r0\r0\r0\r25\r0\r0\r0\r"},
-                      FileRifiutato{"resolutionZero", "0\r10\r10\r-1\r"},
-                      FileRifiutato{"gridTooLarge", "8\r100001\r10\r-1\r"},
-                      FileRifiutato{"fifo", nullptr, "fifo"}, FileRifiutato{"device", nullptr, "device"},
-                      FileRifiutato{"folder", nullptr, "folder"}, FileRifiutato{"oversize", nullptr, "oversize"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Create3d, OpenRefused,
+                         ::testing::Values(FileRifiutato{"missing", nullptr}, FileRifiutato{"empty", ""},
+                                           FileRifiutato{"text", "hello\rworld\r"},
+                                           FileRifiutato{"letterInARow", "8\r10\r10\r0\r0\r0\r0\rx\r0\r0\r0\r"},
+                                           FileRifiutato{"countBeyondTheFile", "8\r10\r10\r1\r0\r0\r0\r25\r0\r0\r0\r"},
+                                           FileRifiutato{"countBelowMinusOne", "8\r10\r10\r-2\r"},
+                                           FileRifiutato{"fractionalCount", "8\r10\r10\r0.5\r0\r0\r0\r25\r0\r0\r0\r"},
+                                           FileRifiutato{"resolutionZero", "0\r10\r10\r-1\r"},
+                                           FileRifiutato{"gridTooLarge", "8\r100001\r10\r-1\r"},
+                                           FileRifiutato{"fifo", nullptr, "fifo"},
+                                           FileRifiutato{"device", nullptr, "device"},
+                                           FileRifiutato{"folder", nullptr, "folder"},
+                                           FileRifiutato{"oversize", nullptr, "oversize"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Create3d, CancelledOpenChangesNothing)
 {
@@ -309,15 +310,14 @@ TEST_P(EditAsksFirst, ReplacesTheChainOnlyWhenAllowed)
     EXPECT_TRUE(Globali::filemodificato);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Create3d, EditAsksFirst,
-    ::testing::Combine(::testing::ValuesIn(kModifiche),
-                       ::testing::Values(Domanda{"Save", platform::SaveAnswer::Save, true},
-                                         Domanda{"DontSave", platform::SaveAnswer::DontSave, true},
-                                         Domanda{"Cancel", platform::SaveAnswer::Cancel, false})),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
-    });
+INSTANTIATE_TEST_SUITE_P(Create3d, EditAsksFirst,
+                         ::testing::Combine(::testing::ValuesIn(kModifiche),
+                                            ::testing::Values(Domanda{"Save", platform::SaveAnswer::Save, true},
+                                                              Domanda{"DontSave", platform::SaveAnswer::DontSave, true},
+                                                              Domanda{"Cancel", platform::SaveAnswer::Cancel, false})),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+                         });
 
 // Edit mode holds only while the selection lies within the chain: the
 // handed-back chain's first element is selected, and a chain that comes
@@ -423,8 +423,9 @@ TEST_F(Create3d, SaveThatFailsWhileWritingKeepsTheOldText)
     EXPECT_EQ(platform::beepCount(), 2);
     ASSERT_EQ(dialogs.failures.size(), 2u);
     for (const QString& message : dialogs.failures)
-        EXPECT_EQ(message, "\"" + QDir::toNativeSeparators(target) + "\" could not be saved.\n\n"
-                           "The file would be larger than the system allows.");
+        EXPECT_EQ(message, "\"" + QDir::toNativeSeparators(target)
+                               + "\" could not be saved.\n\n"
+                                 "The file would be larger than the system allows.");
     EXPECT_EQ(Cartella::leggi(target), vecchio);
     EXPECT_EQ(testsupport::fileNames(dir.percorso("")), QStringList{"testogdl.txt"});
 }
@@ -467,7 +468,8 @@ TEST_F(Create3d, GeneratorTakesTheWindowsValuesFirst)
 
     w.efdatialfa3d(10)->setTextFromProgram("400");
     w.PushButton3->click();
-    EXPECT_TRUE(QString::fromStdString(esportazione::esportastringa).contains(QRegularExpression("REVOLVE \\d+, 360, ")));
+    EXPECT_TRUE(
+        QString::fromStdString(esportazione::esportastringa).contains(QRegularExpression("REVOLVE \\d+, 360, ")));
 }
 
 TEST_F(Create3d, GeneratorWritesTheChosenSolid)
@@ -525,8 +527,8 @@ TEST_P(HugeScale, RefusesATextWithANumberThatOverflowed)
     const QString target = dir.scrivi("testogdl.txt", "old text\n");
     // A quarter circle and a half circle: their radii square the scaled
     // coordinates.
-    setChain(esportazione::sagoma, esportazione::sago_q, {ElementRow{ovolo, 0, 0, 50, 50, 0, 0},
-                                                          ElementRow{toro, 50, 50, 0, 100, 0, 0}});
+    setChain(esportazione::sagoma, esportazione::sago_q,
+             {ElementRow{ovolo, 0, 0, 50, 50, 0, 0}, ElementRow{toro, 50, 50, 0, 100, 0, 0}});
     storePath(2);
     if (c.linee) {
         setChain(esportazione::sagoma, esportazione::sago_q, {ElementRow{listello, 0, 0, 1e12, 0, 0, 0}});
@@ -560,23 +562,24 @@ TEST_P(HugeScale, RefusesATextWithANumberThatOverflowed)
     EXPECT_EQ(testsupport::fileNames(dir.percorso("")), QStringList{"testogdl.txt"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Create3d, HugeScale,
-    ::testing::Values(Scala{"RevolveDocumentScale", 1, 1e300, nullptr, true},
-                      Scala{"TubeDocumentScale", 0, 1e300, nullptr, true},
-                      Scala{"RevolveTyped301Digits", 1, 1, "1" "00000000000000000000000000000000000000000000000000"
-                                                             "00000000000000000000000000000000000000000000000000"
-                                                             "00000000000000000000000000000000000000000000000000"
-                                                             "00000000000000000000000000000000000000000000000000"
-                                                             "00000000000000000000000000000000000000000000000000"
-                                                             "00000000000000000000000000000000000000000000000000",
-                            true},
-                      Scala{"TubeOfLongLines", 0, 1e300, nullptr, true, true},
-                      Scala{"RevolveOfLongLines", 1, 1e300, nullptr, true, true},
-                      Scala{"RevolveLargeButFinite", 1, 1e100, nullptr, false},
-                      Scala{"TubeOfLongLinesLargeButFinite", 0, 1e100, nullptr, false, true},
-                      Scala{"TubeLargeButFinite", 0, 1e100, nullptr, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Create3d, HugeScale,
+                         ::testing::Values(Scala{"RevolveDocumentScale", 1, 1e300, nullptr, true},
+                                           Scala{"TubeDocumentScale", 0, 1e300, nullptr, true},
+                                           Scala{"RevolveTyped301Digits", 1, 1,
+                                                 "1"
+                                                 "00000000000000000000000000000000000000000000000000"
+                                                 "00000000000000000000000000000000000000000000000000"
+                                                 "00000000000000000000000000000000000000000000000000"
+                                                 "00000000000000000000000000000000000000000000000000"
+                                                 "00000000000000000000000000000000000000000000000000"
+                                                 "00000000000000000000000000000000000000000000000000",
+                                                 true},
+                                           Scala{"TubeOfLongLines", 0, 1e300, nullptr, true, true},
+                                           Scala{"RevolveOfLongLines", 1, 1e300, nullptr, true, true},
+                                           Scala{"RevolveLargeButFinite", 1, 1e100, nullptr, false},
+                                           Scala{"TubeOfLongLinesLargeButFinite", 0, 1e100, nullptr, false, true},
+                                           Scala{"TubeLargeButFinite", 0, 1e100, nullptr, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A half circle or a quarter circle whose end is its start (a document or a
 // modify can store one) has no shape but a well-defined text: its points lie
@@ -612,6 +615,6 @@ TEST_P(ZeroChordProfile, IsCopiedAndSavedWithoutABeep)
 INSTANTIATE_TEST_SUITE_P(Create3d, ZeroChordProfile,
                          ::testing::Combine(::testing::Values(int(toro), int(ovolo)), ::testing::Values(0, 1)),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param) == toro ? "HalfCircle" : "QuarterCircle") +
-                                    (std::get<1>(info.param) == 1 ? "Revolve" : "Tube");
+                             return std::string(std::get<0>(info.param) == toro ? "HalfCircle" : "QuarterCircle")
+                                    + (std::get<1>(info.param) == 1 ? "Revolve" : "Tube");
                          });

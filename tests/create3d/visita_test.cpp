@@ -154,8 +154,7 @@ TEST_F(Create3d, DisabledFieldsLookDisabled)
 TEST_F(Create3d, FillingShowsEverySlotAndChecksOnlyExactlyTwo)
 {
     double* d = esportazione::daticreatred;
-    const double values[] = {5, 200, 2.5, 250, 0.5, 50, 2, 1.0, 0.0, 2.0000001,
-                             90.5, 11, 12, 13, 14, 15, 1.25, 3};
+    const double values[] = {5, 200, 2.5, 250, 0.5, 50, 2, 1.0, 0.0, 2.0000001, 90.5, 11, 12, 13, 14, 15, 1.25, 3};
     for (int i = 0; i < 18; ++i)
         d[i] = values[i];
     fin_3d& w = shown();

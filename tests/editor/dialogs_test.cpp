@@ -160,18 +160,18 @@ TEST_P(GridOk, SetsSpacingsAndFlags)
     EXPECT_EQ(fin_grid::instance().chk_gr_vis->value(), c.gridvis);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, GridOk,
-    ::testing::Values(GridCase{"Plain", "20", "5", true, true, 20, 5, true, true},
-                      GridCase{"BoxesOff", "3", "4", false, false, 3, 4, false, false},
-                      // A zero spacing on either axis switches the grid off.
-                      GridCase{"ZeroY", "10", "0", true, true, 0, 0, false, false},
-                      GridCase{"EmptyX", "", "10", true, true, 0, 0, false, false},
-                      // The field keeps a leading minus; the spacing is made positive.
-                      GridCase{"Negative", "-7", "3", true, true, 7, 3, true, true},
-                      // Beyond what a document can hold.
-                      GridCase{"Huge", "99999999999", "100000", true, false, 100000, 100000, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fields, GridOk,
+                         ::testing::Values(GridCase{"Plain", "20", "5", true, true, 20, 5, true, true},
+                                           GridCase{"BoxesOff", "3", "4", false, false, 3, 4, false, false},
+                                           // A zero spacing on either axis switches the grid off.
+                                           GridCase{"ZeroY", "10", "0", true, true, 0, 0, false, false},
+                                           GridCase{"EmptyX", "", "10", true, true, 0, 0, false, false},
+                                           // The field keeps a leading minus; the spacing is made positive.
+                                           GridCase{"Negative", "-7", "3", true, true, 7, 3, true, true},
+                                           // Beyond what a document can hold.
+                                           GridCase{"Huge", "99999999999", "100000", true, false, 100000, 100000, true,
+                                                    false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Dialogs, GridCancelChangesNothing)
 {

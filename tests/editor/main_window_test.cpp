@@ -16,9 +16,9 @@ struct SnapCase {
     double zoom;
     int grx, gry;
     bool snap;
-    QPoint mouse;     // window pixel, origin at (300, 200)
-    double xgr, ygr;  // expected position in mm
-    QPoint marker;    // expected end marker top left
+    QPoint mouse;    // window pixel, origin at (300, 200)
+    double xgr, ygr; // expected position in mm
+    QPoint marker;   // expected end marker top left
 };
 
 void PrintTo(const SnapCase& c, std::ostream* os)
@@ -52,25 +52,24 @@ TEST_P(PointerConversion, SnapsToTheNearestGridLineAwayFromZero)
     EXPECT_EQ(edita().testoy->text(), "Y: " + platform::StrTwoDecimals(c.ygr));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grid, PointerConversion,
-    ::testing::Values(
-        // Offsets 14, 15, -14, -15 at zoom 1 with a 10 mm grid.
-        SnapCase{1.0, 10, 10, true, {314, 200}, 10, 0, {308, 198}},
-        SnapCase{1.0, 10, 10, true, {315, 200}, 20, 0, {318, 198}},
-        SnapCase{1.0, 10, 10, true, {286, 200}, -10, 0, {288, 198}},
-        SnapCase{1.0, 10, 10, true, {285, 200}, -20, 0, {278, 198}},
-        // 15 pixels above the origin is 20 mm up.
-        SnapCase{1.0, 10, 10, true, {300, 185}, 0, 20, {298, 178}},
-        // A fractional step: the marker truncated to 2 pixels, 10 mm exactly.
-        SnapCase{0.25, 10, 10, true, {303, 200}, 10, 0, {300, 198}},
-        // Snapping off: the exact position under the pointer.
-        SnapCase{0.5, 10, 10, false, {307, 193}, 14, 14, {305, 191}},
-        SnapCase{1.0, 10, 10, false, {314, 215}, 14, -15, {312, 213}},
-        // A zero spacing leaves that axis unsnapped.
-        SnapCase{1.0, 0, 10, true, {314, 186}, 14, 10, {312, 188}},
-        SnapCase{1.0, 10, 0, true, {314, 186}, 10, 14, {308, 184}},
-        SnapCase{0.5, 0, 0, true, {307, 193}, 14, 14, {305, 191}}));
+INSTANTIATE_TEST_SUITE_P(Grid, PointerConversion,
+                         ::testing::Values(
+                             // Offsets 14, 15, -14, -15 at zoom 1 with a 10 mm grid.
+                             SnapCase{1.0, 10, 10, true, {314, 200}, 10, 0, {308, 198}},
+                             SnapCase{1.0, 10, 10, true, {315, 200}, 20, 0, {318, 198}},
+                             SnapCase{1.0, 10, 10, true, {286, 200}, -10, 0, {288, 198}},
+                             SnapCase{1.0, 10, 10, true, {285, 200}, -20, 0, {278, 198}},
+                             // 15 pixels above the origin is 20 mm up.
+                             SnapCase{1.0, 10, 10, true, {300, 185}, 0, 20, {298, 178}},
+                             // A fractional step: the marker truncated to 2 pixels, 10 mm exactly.
+                             SnapCase{0.25, 10, 10, true, {303, 200}, 10, 0, {300, 198}},
+                             // Snapping off: the exact position under the pointer.
+                             SnapCase{0.5, 10, 10, false, {307, 193}, 14, 14, {305, 191}},
+                             SnapCase{1.0, 10, 10, false, {314, 215}, 14, -15, {312, 213}},
+                             // A zero spacing leaves that axis unsnapped.
+                             SnapCase{1.0, 0, 10, true, {314, 186}, 14, 10, {312, 188}},
+                             SnapCase{1.0, 10, 0, true, {314, 186}, 10, 14, {308, 184}},
+                             SnapCase{0.5, 0, 0, true, {307, 193}, 14, 14, {305, 191}}));
 
 TEST(PointerSnap, StaysFiniteForEveryGridAndZoom)
 {
@@ -83,8 +82,7 @@ TEST(PointerSnap, StaysFiniteForEveryGridAndZoom)
             Geometria::grx = Geometria::gry = grid;
             for (QPoint p : {QPoint(0, 0), QPoint(300, 200), QPoint(301, 199), QPoint(1179, 699)}) {
                 const puntatore::Posizione pos = puntatore::converti(p.x(), p.y());
-                EXPECT_TRUE(std::isfinite(pos.xgr) && std::isfinite(pos.ygr))
-                    << "zoom " << zoom << " grid " << grid;
+                EXPECT_TRUE(std::isfinite(pos.xgr) && std::isfinite(pos.ygr)) << "zoom " << zoom << " grid " << grid;
             }
         }
     }
@@ -172,7 +170,7 @@ struct HighlightCase {
 TEST_F(MainWindow, SelectedElementMovesTheHighlightOntoItsKind)
 {
     const HighlightCase cases[] = {
-        {0, {1, 40}, false}, {7, {40, 40}, true},   {2, {1, 79}, false},
+        {0, {1, 40}, false}, {7, {40, 40}, true},  {2, {1, 79}, false},
         {9, {40, 79}, true}, {10, {1, 118}, true}, {5, {40, 118}, false},
     };
     for (const HighlightCase& c : cases) {

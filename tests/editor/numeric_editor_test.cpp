@@ -29,12 +29,13 @@ TEST_P(IntegerFilter, KeepsDigitsAndALeadingMinus)
 
 INSTANTIATE_TEST_SUITE_P(Texts, IntegerFilter,
                          ::testing::Values(FilterCase{"1.5", "15"}, FilterCase{"-12a3", "-123"},
-                                           FilterCase{"5-3", "53"}, FilterCase{"+4", "4"},
-                                           FilterCase{"007", "7"}, FilterCase{"", "0"},
-                                           FilterCase{"-", "0"}, FilterCase{"-0", "0"},
-                                           FilterCase{" 12 ", "12"}, FilterCase{"--5", "-5"},
-                                           FilterCase{"abc", "0"}, FilterCase{"1e5", "15"},
-                                           FilterCase{"\xd9\xa3" "2", "2"}));
+                                           FilterCase{"5-3", "53"}, FilterCase{"+4", "4"}, FilterCase{"007", "7"},
+                                           FilterCase{"", "0"}, FilterCase{"-", "0"}, FilterCase{"-0", "0"},
+                                           FilterCase{" 12 ", "12"}, FilterCase{"--5", "-5"}, FilterCase{"abc", "0"},
+                                           FilterCase{"1e5", "15"},
+                                           FilterCase{"\xd9\xa3"
+                                                      "2",
+                                                      "2"}));
 
 TEST(IntegerField, FiltersItsTextWhenItLosesTheFocus)
 {
@@ -69,8 +70,8 @@ TEST(IntegerField, RefusesTheCharactersItsFilterWouldDrop)
         int beep;
     };
     const Caso casi[] = {
-        {"", 0, "-1.2x5", "-125", 2}, {"", 0, "+4", "4", 1},     {"", 0, "5-3", "53", 1},
-        {"12", 0, "-", "-12", 0},     {"-12", 0, "-", "-12", 1}, {"-12", 0, "3", "-12", 1}, // "3-12" drops the minus
+        {"", 0, "-1.2x5", "-125", 2}, {"", 0, "+4", "4", 1},      {"", 0, "5-3", "53", 1},
+        {"12", 0, "-", "-12", 0},     {"-12", 0, "-", "-12", 1},  {"-12", 0, "3", "-12", 1}, // "3-12" drops the minus
         {"", 0, "1e5 ", "15", 2},     {"007", 3, "1", "0071", 0},
     };
     for (const Caso& c : casi) {
@@ -200,16 +201,15 @@ TEST_P(TypedDelta, EqualsWhatTheFieldShows)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, TypedDelta,
-    ::testing::Values(TypingCase{"CaretInTheMiddle", "12", 0, {Qt::Key_3}, "312"},
-                      TypingCase{"Backspace", "125", -1, {Qt::Key_Backspace}, "12"},
-                      TypingCase{"DeleteInTheMiddle", "125", 1, {Qt::Key_Delete}, "15"},
-                      TypingCase{"ReplaceTheSelection", "-48", -2, {Qt::Key_9}, "9"},
-                      TypingCase{"AMinusInFront", "6", 0, {Qt::Key_Minus}, "-6"},
-                      TypingCase{"Paste", "1", -2, {Qt::Key_V}, "45"},
-                      TypingCase{"EmptiedField", "3", -1, {Qt::Key_Backspace}, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, TypedDelta,
+                         ::testing::Values(TypingCase{"CaretInTheMiddle", "12", 0, {Qt::Key_3}, "312"},
+                                           TypingCase{"Backspace", "125", -1, {Qt::Key_Backspace}, "12"},
+                                           TypingCase{"DeleteInTheMiddle", "125", 1, {Qt::Key_Delete}, "15"},
+                                           TypingCase{"ReplaceTheSelection", "-48", -2, {Qt::Key_9}, "9"},
+                                           TypingCase{"AMinusInFront", "6", 0, {Qt::Key_Minus}, "-6"},
+                                           TypingCase{"Paste", "1", -2, {Qt::Key_V}, "45"},
+                                           TypingCase{"EmptiedField", "3", -1, {Qt::Key_Backspace}, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(NumericEditor, ReturnTakesTheTypedDeltaThenPressesOk)
 {
@@ -311,8 +311,8 @@ struct StepCase {
 TEST_F(NumericEditor, NavigationStepsAndEnablesTheButtons)
 {
     const StepCase steps[] = {
-        {false, 3, 0, 0, false, true}, {false, 0, 2, 1, true, true},  {false, 1, 3, 3, true, false},
-        {false, 3, 1, 2, true, true},  {true, 0, 3, 2, true, false},  {true, 2, 1, 1, true, true},
+        {false, 3, 0, 0, false, true}, {false, 0, 2, 1, true, true}, {false, 1, 3, 3, true, false},
+        {false, 3, 1, 2, true, true},  {true, 0, 3, 2, true, false}, {true, 2, 1, 1, true, true},
         {true, 1, 0, 0, false, true},  {true, 0, 2, 1, true, true},
     };
     catena({{0, 0, 0, 10, 0, 0, 0}, {3, 10, 0, 10, 10, 0, 0}, {0, 20, 10, 0, 7, 0, 0}});

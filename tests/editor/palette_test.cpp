@@ -37,10 +37,14 @@ TEST_F(Palette, ChoosingAToolTwiceTakesItsSecondVariant)
         size_t segments;
     };
     const Step steps[] = {
-        {2, 2, {1, 79}, kCiano, "Circular", 8},   {2, 8, {1, 79}, kGiallo, "Elliptical", 8},
-        {3, 9, {40, 79}, kGiallo, "Elliptical", 8}, {3, 3, {40, 79}, kCiano, "Circular", 8},
-        {4, 4, {1, 118}, kCiano, "Circular", 16}, {0, 0, {1, 40}, kCiano, "", 1},
-        {0, 6, {1, 40}, kGiallo, "", 1},           {1, 7, {40, 40}, kGiallo, "", 16},
+        {2, 2, {1, 79}, kCiano, "Circular", 8},
+        {2, 8, {1, 79}, kGiallo, "Elliptical", 8},
+        {3, 9, {40, 79}, kGiallo, "Elliptical", 8},
+        {3, 3, {40, 79}, kCiano, "Circular", 8},
+        {4, 4, {1, 118}, kCiano, "Circular", 16},
+        {0, 0, {1, 40}, kCiano, "", 1},
+        {0, 6, {1, 40}, kGiallo, "", 1},
+        {1, 7, {40, 40}, kGiallo, "", 16},
     };
     for (const Step& s : steps) {
         premi(palette().bot_forma(s.tool));
@@ -351,14 +355,13 @@ TEST_P(Clear, AsksAboutUnsavedChangesThenEmptiesTheDrawing)
 }
 
 using A = platform::SaveAnswer;
-INSTANTIATE_TEST_SUITE_P(
-    Answers, Clear,
-    ::testing::Values(ClearCase{"NotModified", false, {}, false, true, 0},
-                      ClearCase{"Cancel", true, {A::Cancel}, false, false, 1},
-                      ClearCase{"DontSave", true, {A::DontSave}, false, true, 1},
-                      ClearCase{"Save", true, {A::Save}, true, true, 1},
-                      ClearCase{"SaveDialogCancelled", true, {A::Save}, false, false, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Answers, Clear,
+                         ::testing::Values(ClearCase{"NotModified", false, {}, false, true, 0},
+                                           ClearCase{"Cancel", true, {A::Cancel}, false, false, 1},
+                                           ClearCase{"DontSave", true, {A::DontSave}, false, true, 1},
+                                           ClearCase{"Save", true, {A::Save}, true, true, 1},
+                                           ClearCase{"SaveDialogCancelled", true, {A::Save}, false, false, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Palette, CapturesFlattenTheProfileAndKeepThePathsHeights)
 {
@@ -459,8 +462,8 @@ TEST_F(Palette, AToolShowsItsHelpTagWhileAnotherWindowIsActive)
 
 TEST_F(Palette, EveryButtonShowsItsIcon)
 {
-    std::vector<platform::BevelButton*> buttons = {palette().bot_sagoma, palette().bot_percorso,
-                                                   palette().bot_sel, palette().bot_can, palette().bot_3d};
+    std::vector<platform::BevelButton*> buttons = {palette().bot_sagoma, palette().bot_percorso, palette().bot_sel,
+                                                   palette().bot_can, palette().bot_3d};
     for (const auto* array : {&palette().bot_forma, &palette().bot_move, &palette().bot_zoom, &palette().bot_setup})
         for (const auto& [i, b] : *array)
             buttons.push_back(b);

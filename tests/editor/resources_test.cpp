@@ -8,9 +8,9 @@ namespace {
 
 // Pictures 168 to 193, by their names.
 const char* const kPictures[] = {
-    "forma1", "forma2", "forma3", "forma4", "forma5", "forma6", "tool1",  "tool2",   "tool3",
-    "tool4",  "zoom1",  "zoom2",  "zoom3",  "zoom4",  "bita",   "busa",   "setup2",  "setup1",
-    "edita1", "edita2", "edita1s", "crea2", "crea1",  "export2", "export1", "icona64x64",
+    "forma1", "forma2", "forma3",  "forma4", "forma5", "forma6",  "tool1",   "tool2",      "tool3",
+    "tool4",  "zoom1",  "zoom2",   "zoom3",  "zoom4",  "bita",    "busa",    "setup2",     "setup1",
+    "edita1", "edita2", "edita1s", "crea2",  "crea1",  "export2", "export1", "icona64x64",
 };
 
 // The share of pixels that differ clearly from the picture's own corner.

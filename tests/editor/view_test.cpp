@@ -47,22 +47,21 @@ TEST_P(Zoom, StepsAboutTheWindowCentre)
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, Zoom,
-    ::testing::Values(
-        ZoomCase{"OutFromTheInitialView", 640, 1.0, 320, {0}, 0.5, 320, 0},
-        ZoomCase{"InFromTheInitialView", 640, 1.0, 320, {1}, 2.0, 320, 0},
-        ZoomCase{"InMovesTheOriginAway", 1180, 1.0, 690, {1}, 2.0, 790, 0},
-        ZoomCase{"OutMovesItHalfwayIn", 1180, 1.0, 690, {0}, 0.5, 640, 0},
-        // In then out restores the zoom but, truncated, not the origin.
-        ZoomCase{"InThenOutOnAnOddWidth", 1179, 1.0, 600, {1, 0}, 1.0, 599, 0},
-        ZoomCase{"InitialView", 1180, 8.0, -77, {2}, 1.0, 590, 0},
-        // The zoom stays between 1/1024 and 1024 pixels per millimetre.
-        ZoomCase{"NotInBeyond1024", 640, 1024.0, 320, {1}, 1024.0, 320, 1},
-        ZoomCase{"NotOutBelow1Over1024", 640, 1.0 / 1024, 320, {0}, 1.0 / 1024, 320, 1},
-        ZoomCase{"UpTo1024", 640, 512.0, 320, {1}, 1024.0, 320, 0},
-        ZoomCase{"ManyStepsOut", 640, 1.0, 320, std::vector<int>(14, 0), 1.0 / 1024, 320, 4},
-        // Nor may the origin leave the Integer range.
-        ZoomCase{"NotInWhenTheOriginWouldOverflow", 640, 1.0, 2000000000, {1}, 1.0, 2000000000, 1},
-        ZoomCase{"NotInWhenTheOriginWouldUnderflow", 640, 1.0, -1500000000, {1}, 1.0, -1500000000, 1}),
+    ::testing::Values(ZoomCase{"OutFromTheInitialView", 640, 1.0, 320, {0}, 0.5, 320, 0},
+                      ZoomCase{"InFromTheInitialView", 640, 1.0, 320, {1}, 2.0, 320, 0},
+                      ZoomCase{"InMovesTheOriginAway", 1180, 1.0, 690, {1}, 2.0, 790, 0},
+                      ZoomCase{"OutMovesItHalfwayIn", 1180, 1.0, 690, {0}, 0.5, 640, 0},
+                      // In then out restores the zoom but, truncated, not the origin.
+                      ZoomCase{"InThenOutOnAnOddWidth", 1179, 1.0, 600, {1, 0}, 1.0, 599, 0},
+                      ZoomCase{"InitialView", 1180, 8.0, -77, {2}, 1.0, 590, 0},
+                      // The zoom stays between 1/1024 and 1024 pixels per millimetre.
+                      ZoomCase{"NotInBeyond1024", 640, 1024.0, 320, {1}, 1024.0, 320, 1},
+                      ZoomCase{"NotOutBelow1Over1024", 640, 1.0 / 1024, 320, {0}, 1.0 / 1024, 320, 1},
+                      ZoomCase{"UpTo1024", 640, 512.0, 320, {1}, 1024.0, 320, 0},
+                      ZoomCase{"ManyStepsOut", 640, 1.0, 320, std::vector<int>(14, 0), 1.0 / 1024, 320, 4},
+                      // Nor may the origin leave the Integer range.
+                      ZoomCase{"NotInWhenTheOriginWouldOverflow", 640, 1.0, 2000000000, {1}, 1.0, 2000000000, 1},
+                      ZoomCase{"NotInWhenTheOriginWouldUnderflow", 640, 1.0, -1500000000, {1}, 1.0, -1500000000, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(View, AnUnknownModeChangesNoViewButRebuilds)
@@ -106,19 +105,19 @@ TEST_P(Fit, PutsTheMeasuredBoxInTheMiddle)
     EXPECT_EQ(principale().backdrop(), Geometria::griglia);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Chains, Fit,
-    ::testing::Values(
-        // Box x 0..100, y 0..0 on 1180 x 800: zoom 1180 / 120.
-        FitCase{"ALine", {{0, 0, 0, 100, 0, 0, 0}}, 1180, 800, 1180.0 / 120.0, 98, 400},
-        // The box always holds the origin, so it stays in view.
-        // Only the element's end (-50, 0) is measured: box -50..0.
-        FitCase{"LeftOfTheOrigin", {{0, -100, 0, 50, 0, 0, 0}}, 1180, 800, 1180.0 / 70.0, 1010, 400},
-        // One tiny element: the 20 mm margin keeps every divisor finite.
-        FitCase{"ATinyElement", {{1, 0, 0, 0.001, 0, 0, 0}}, 640, 480, 480.0 / 20.0, 320, 240},
-        // A drawing too large for the smallest zoom is shown at that zoom.
-        FitCase{"TooLarge", {{0, 0, 0, 1e9, 0, 0, 0}}, 1180, 800, 1.0 / 1024, -487691, 400}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Chains, Fit,
+                         ::testing::Values(
+                             // Box x 0..100, y 0..0 on 1180 x 800: zoom 1180 / 120.
+                             FitCase{"ALine", {{0, 0, 0, 100, 0, 0, 0}}, 1180, 800, 1180.0 / 120.0, 98, 400},
+                             // The box always holds the origin, so it stays in view.
+                             // Only the element's end (-50, 0) is measured: box -50..0.
+                             FitCase{
+                                 "LeftOfTheOrigin", {{0, -100, 0, 50, 0, 0, 0}}, 1180, 800, 1180.0 / 70.0, 1010, 400},
+                             // One tiny element: the 20 mm margin keeps every divisor finite.
+                             FitCase{"ATinyElement", {{1, 0, 0, 0.001, 0, 0, 0}}, 640, 480, 480.0 / 20.0, 320, 240},
+                             // A drawing too large for the smallest zoom is shown at that zoom.
+                             FitCase{"TooLarge", {{0, 0, 0, 1e9, 0, 0, 0}}, 1180, 800, 1.0 / 1024, -487691, 400}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(View, FitWithoutElementsLeavesTheView)
 {

@@ -110,10 +110,9 @@ TEST_P(PathDirection, StartAndEnd)
     setProfile({{listello, 100, 0}});
     Statement st;
     ASSERT_TRUE(readStatement(write(0), st));
-    EXPECT_EQ(st.startDirection, "   COS(" + std::to_string(c.start) + "+0),  SIN(" + std::to_string(c.start)
-                                     + "+0),  0, 0");
-    EXPECT_NE(st.endDirection.find("+COS(" + std::to_string(c.end) + "+0), "), std::string::npos)
-        << st.endDirection;
+    EXPECT_EQ(st.startDirection,
+              "   COS(" + std::to_string(c.start) + "+0),  SIN(" + std::to_string(c.start) + "+0),  0, 0");
+    EXPECT_NE(st.endDirection.find("+COS(" + std::to_string(c.end) + "+0), "), std::string::npos) << st.endDirection;
 }
 
 const DirectionCase kDirections[] = {

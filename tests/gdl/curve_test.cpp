@@ -80,8 +80,8 @@ TEST_P(QuarterEllipse, CentreIsTheCornerOfTheChordsBox)
 {
     const QuadrantCase& c = GetParam();
     const double a = std::abs(c.dx), b = std::abs(c.dy);
-    for (const auto& [kind, centre] : {std::pair{ovolo_ellittico, c.centreOvolo},
-                                       std::pair{cavetto_ellittico, c.centreCavetto}}) {
+    for (const auto& [kind, centre] :
+         {std::pair{ovolo_ellittico, c.centreOvolo}, std::pair{cavetto_ellittico, c.centreCavetto}}) {
         SCOPED_TRACE(kind);
         Forme::risoluzione = 16;
         startPoints(0);

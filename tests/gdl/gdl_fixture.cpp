@@ -2,8 +2,8 @@
 
 #include "support/program_state.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 
 namespace gdltest {
 
@@ -100,8 +100,7 @@ bool startDirectionLine(const std::string& line)
         return false;
     const std::string angle = line.substr(cosPart.size(), close - cosPart.size());
     const std::size_t plus = angle.find('+');
-    if (plus == std::string::npos || !isPlainDecimal(angle.substr(0, plus))
-        || !isPlainDecimal(angle.substr(plus + 1)))
+    if (plus == std::string::npos || !isPlainDecimal(angle.substr(0, plus)) || !isPlainDecimal(angle.substr(plus + 1)))
         return false;
     return line == cosPart + angle + "),  SIN(" + angle + "),  0, 0";
 }
@@ -121,8 +120,7 @@ bool endDirectionLine(const std::string& line)
     const std::size_t cosClose = rest.find("), ", cosAt);
     const std::string angle = rest.substr(cosAt + 5, cosClose - cosAt - 5);
     const std::size_t plus = angle.find('+');
-    if (plus == std::string::npos || !isPlainDecimal(angle.substr(0, plus))
-        || !isPlainDecimal(angle.substr(plus + 1)))
+    if (plus == std::string::npos || !isPlainDecimal(angle.substr(0, plus)) || !isPlainDecimal(angle.substr(plus + 1)))
         return false;
     if (!isPlainDecimal(rest.substr(cosClose + 3, sinAt - cosClose - 3)))
         return false;

@@ -20,8 +20,8 @@ struct Step {
 };
 
 // Rows 0..n-1 of a chain, each starting where the one before ends.
-inline int fillChain(ElementTable& table, const std::vector<Step>& steps, double x0 = 0.0,
-                     double y0 = 0.0, double z0 = 0.0)
+inline int fillChain(ElementTable& table, const std::vector<Step>& steps, double x0 = 0.0, double y0 = 0.0,
+                     double z0 = 0.0)
 {
     const int n = static_cast<int>(steps.size());
     table.redim(n);
@@ -62,12 +62,12 @@ std::vector<std::vector<double>> pointLines(const std::string& text);
 // follow, plain decimals everywhere, no line over 256 characters, and the
 // closing "DEL TOP" with its carriage return.
 struct Statement {
-    std::string solid;              // "TUBE" or "REVOLVE"
-    std::vector<long> head;         // the three numbers after the solid's name
+    std::string solid;                        // "TUBE" or "REVOLVE"
+    std::vector<long> head;                   // the three numbers after the solid's name
     std::vector<std::vector<double>> profile; // x, y, status
     std::vector<std::vector<double>> path;    // x, y, z (direction points excluded)
-    std::string startDirection;     // the path's first line, as written
-    std::string endDirection;       // the path's closing line, as written
+    std::string startDirection;               // the path's first line, as written
+    std::string endDirection;                 // the path's closing line, as written
 };
 ::testing::AssertionResult readStatement(const std::string& text, Statement& out);
 

@@ -10,8 +10,8 @@ namespace {
 
 struct PointCase {
     const char* name;
-    int format;   // 0 profile, 1 path, other: none
-    int solid;    // 0 TUBE, 1 REVOLVE
+    int format; // 0 profile, 1 path, other: none
+    int solid;  // 0 TUBE, 1 REVOLVE
     double virtualEdges, offsetX, offsetY;
     bool firstPoint;
     double x, y, z;
@@ -185,8 +185,8 @@ TEST_P(LowResolution, CountsAsOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LowResolution,
-                         ::testing::Combine(::testing::Values(listello, toro, ovolo, ovolo_ellittico,
-                                                              gola_rovescia, gola_diritta_ellittica),
+                         ::testing::Combine(::testing::Values(listello, toro, ovolo, ovolo_ellittico, gola_rovescia,
+                                                              gola_diritta_ellittica),
                                             ::testing::Values(0, -3)));
 
 } // namespace

@@ -99,8 +99,11 @@ TEST_F(GdlTest, RevolveProfileWithKind6)
 // re-chained from the first, and kinds without a mirror become lines.
 TEST_F(GdlTest, RevolveGivesTheProfileBack)
 {
-    setProfile({{toro, 100, 0}, {ovolo_ellittico, 30, -70}, {gola_rovescia, -20.5, 40},
-                {cavetto_ellittico, 10, 10}, {12, 5, 5}},
+    setProfile({{toro, 100, 0},
+                {ovolo_ellittico, 30, -70},
+                {gola_rovescia, -20.5, 40},
+                {cavetto_ellittico, 10, 10},
+                {12, 5, 5}},
                15, 25);
     ex::sagoma(2, kX0) = 999; // a start off the chain
     const auto before = ex::sagoma.rows();

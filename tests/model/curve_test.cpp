@@ -30,11 +30,14 @@ std::vector<QPointF> pointsOf(const std::vector<Segment>& segs, double x0, doubl
 
 TEST_F(Curves, SegmentCountsOfEveryKind)
 {
-    struct Case { int kind; size_t flat, raised; };
+    struct Case {
+        int kind;
+        size_t flat, raised;
+    };
     // Raised: the tick, the shadow and the element.
     const Case cases[] = {
-        {0, 1, 3},   {6, 1, 3},   {1, 16, 33}, {7, 16, 33}, {2, 8, 17},   {3, 8, 17},  {8, 8, 17},
-        {9, 8, 17},  {4, 16, 33}, {5, 16, 33}, {10, 16, 33}, {11, 16, 33}, {12, 0, 1}, {-1, 0, 1},
+        {0, 1, 3},  {6, 1, 3},   {1, 16, 33}, {7, 16, 33},  {2, 8, 17},   {3, 8, 17}, {8, 8, 17},
+        {9, 8, 17}, {4, 16, 33}, {5, 16, 33}, {10, 16, 33}, {11, 16, 33}, {12, 0, 1}, {-1, 0, 1},
     };
     for (const Case& c : cases) {
         setCurrent(c.kind, 0, 0, 100, 50);
@@ -75,12 +78,16 @@ TEST_F(Curves, RaisedElementDrawsTickThenShadowThenElement)
 TEST_F(Curves, PointsOfTheCircularCurves)
 {
     Geometria::origx = Geometria::origy = 0;
-    struct Case { int kind; size_t mid; double mx, my; };
+    struct Case {
+        int kind;
+        size_t mid;
+        double mx, my;
+    };
     // Chord from pixel (0, 0) to (100, 0); the middle point of each curve.
     const Case cases[] = {
-        {1, 8, 50, 50},       // half circle bulging right of the travel (down on screen)
-        {7, 8, 50, -50},      // and left
-        {2, 4, 50, 20.7107},  // quarter circle, centre (50, -50)
+        {1, 8, 50, 50},      // half circle bulging right of the travel (down on screen)
+        {7, 8, 50, -50},     // and left
+        {2, 4, 50, 20.7107}, // quarter circle, centre (50, -50)
         {3, 4, 50, -20.7107},
     };
     for (const Case& c : cases) {
@@ -104,7 +111,10 @@ TEST_F(Curves, PointsOfTheQuarterEllipses)
 {
     Geometria::origx = Geometria::origy = 0;
     // Chord from (0, 0) to (100, -50) on screen: right and up.
-    struct Case { int kind; double mx, my, firstDy; };
+    struct Case {
+        int kind;
+        double mx, my, firstDy;
+    };
     const Case cases[] = {
         {8, 70.7107, -14.6447, -0.96}, // centre (0, -50): leaves horizontally, bulges right
         {9, 29.2893, -35.3553, -9.75}, // centre (100, 0): leaves vertically, bulges left
@@ -231,7 +241,10 @@ TEST_F(Curves, MidpointRegistersHoldTheLastSegmentStart)
     }
     // Measured: only the midpoint of the chord, for the curves that take one.
     Geometria::calc_zoom = true;
-    struct Case { int kind; double x, y; };
+    struct Case {
+        int kind;
+        double x, y;
+    };
     for (const Case& c : {Case{1, 50, -20}, Case{5, 50, -20}, Case{11, 50, -20}, Case{2, -7, -7}, Case{0, -7, -7}}) {
         Geometria::x_geom = Geometria::y_geom = -7;
         setCurrent(c.kind, 0, 0, 100, 40);

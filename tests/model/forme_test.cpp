@@ -31,12 +31,16 @@ TEST_F(ToolChoice, HighlightFramesEachToolByTruncatedRow)
 
 TEST_F(ToolChoice, SecondClickTogglesTheVariantAndTheLabelsFollow)
 {
-    struct Step { int tool; int kind; bool yellow; const char* type; };
+    struct Step {
+        int tool;
+        int kind;
+        bool yellow;
+        const char* type;
+    };
     // From tool 0 in its first variant.
     const Step steps[] = {
-        {2, 2, false, "Circular"}, {2, 8, true, "Elliptical"}, {3, 9, true, "Elliptical"},
-        {3, 3, false, "Circular"}, {0, 0, false, ""},          {0, 6, true, ""},
-        {1, 7, true, ""},          {5, 11, true, "Elliptical"},
+        {2, 2, false, "Circular"}, {2, 8, true, "Elliptical"}, {3, 9, true, "Elliptical"}, {3, 3, false, "Circular"},
+        {0, 0, false, ""},         {0, 6, true, ""},           {1, 7, true, ""},           {5, 11, true, "Elliptical"},
     };
     fin_forme& palette = fin_forme::instance();
     fin_edita& editor = fin_edita::instance();

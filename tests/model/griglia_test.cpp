@@ -201,17 +201,20 @@ TEST_P(BackdropChain, ElementsInTheirColours)
     EXPECT_EQ(segs[0].color.rgb(), c.colours[3]);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, BackdropChain,
-    ::testing::Values(ChainColours{"add_middle", false, 2, {kBlack, kBlack, kTealGrey, kTealGrey}},
-                      ChainColours{"add_start", false, 0, {kTealGrey, kTealGrey, kTealGrey, kTealGrey}},
-                      ChainColours{"add_end", false, 4, {kBlack, kBlack, kBlack, kBlack}},
-                      ChainColours{"edit", true, 1, {kBlack, kBlack, kBlack, kBlack}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes, BackdropChain,
+                         ::testing::Values(ChainColours{"add_middle", false, 2, {kBlack, kBlack, kTealGrey, kTealGrey}},
+                                           ChainColours{
+                                               "add_start", false, 0, {kTealGrey, kTealGrey, kTealGrey, kTealGrey}},
+                                           ChainColours{"add_end", false, 4, {kBlack, kBlack, kBlack, kBlack}},
+                                           ChainColours{"edit", true, 1, {kBlack, kBlack, kBlack, kBlack}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Backdrop, RaisedElementShowsShadowAndTickInViolet)
 {
-    struct Case { int d; QRgb shadow, element; };
+    struct Case {
+        int d;
+        QRgb shadow, element;
+    };
     // One line from (0, 0) to (50, 0) raised by 10 mm: shadow on y = 300,
     // the element from (410, 290) to (460, 290), the tick at its end.
     for (const Case& c : {Case{1, kViolet, kBlack}, Case{0, kLightViolet, kTealGrey}}) {
@@ -266,14 +269,13 @@ TEST_P(BackdropAfter, CurrentStartFlagsButtonsAndBackdrop)
     EXPECT_EQ(fin_principale::instance().backdrop(), Geometria::griglia);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, BackdropAfter,
-    ::testing::Values(AfterRebuild{"add_at_end", false, 4, 100, 100, 10, true, false},
-                      AfterRebuild{"add_in_middle", false, 2, 50, 50, 3, true, true},
-                      AfterRebuild{"add_at_start", false, 0, 0, 0, 0, false, true},
-                      AfterRebuild{"edit_first", true, 0, 0, 0, 0, false, true},
-                      AfterRebuild{"edit_last", true, 3, 100, 50, 6, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Positions, BackdropAfter,
+                         ::testing::Values(AfterRebuild{"add_at_end", false, 4, 100, 100, 10, true, false},
+                                           AfterRebuild{"add_in_middle", false, 2, 50, 50, 3, true, true},
+                                           AfterRebuild{"add_at_start", false, 0, 0, 0, 0, false, true},
+                                           AfterRebuild{"edit_first", true, 0, 0, 0, 0, false, true},
+                                           AfterRebuild{"edit_last", true, 3, 100, 50, 6, true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Backdrop, EmptyChainLeavesTheCurrentElementAndShowsTheNewPicture)
 {

@@ -12,8 +12,8 @@
 #include "support/program_state.h"
 #include "support/test_support.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 class ModelTest : public ::testing::Test {
 protected:

@@ -119,26 +119,25 @@ TEST_P(AddRefusal, RefusedWithABeepOrInserted)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AddRefusal,
-    ::testing::Values(AddCase{"line_vertical_step", 0, 0, 0, 0, 5, false},
-                      AddCase{"second_line_vertical_step", 0, 6, 0, 0, -5, false},
-                      AddCase{"torus_vertical_step", 1, 1, 0, 0, 5, true},
-                      AddCase{"curve_vertical_step", 3, 3, 0, 0, 5, true},
-                      AddCase{"line_no_extent", 0, 0, 0, 0, 0, true},
-                      AddCase{"curve_no_extent", 2, 2, 0, 0, 0, true},
-                      AddCase{"ellipse_flat", 2, 8, 10, 0, 0, true},
-                      AddCase{"ellipse_upright", 3, 9, 0, 10, 0, true},
-                      AddCase{"double_ellipse_flat", 4, 10, 10, 0, 3, true},
-                      AddCase{"double_ellipse_upright", 5, 11, 0, -10, 0, true},
-                      AddCase{"ellipse_both_axes", 4, 10, 10, 10, 0, false},
-                      AddCase{"circle_flat", 2, 2, 10, 0, 0, false},
-                      AddCase{"torus_second_upright", 1, 7, 0, 10, 0, false},
-                      AddCase{"double_circle_upright", 5, 5, 0, 10, 0, false},
-                      // The kind of a row shown in edit mode, with tool 1 or 0 chosen.
-                      AddCase{"tool_1_elliptical_kind", 1, 8, 0, 10, 0, false},
-                      AddCase{"tool_0_elliptical_kind", 0, 9, 10, 0, 0, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AddRefusal,
+                         ::testing::Values(AddCase{"line_vertical_step", 0, 0, 0, 0, 5, false},
+                                           AddCase{"second_line_vertical_step", 0, 6, 0, 0, -5, false},
+                                           AddCase{"torus_vertical_step", 1, 1, 0, 0, 5, true},
+                                           AddCase{"curve_vertical_step", 3, 3, 0, 0, 5, true},
+                                           AddCase{"line_no_extent", 0, 0, 0, 0, 0, true},
+                                           AddCase{"curve_no_extent", 2, 2, 0, 0, 0, true},
+                                           AddCase{"ellipse_flat", 2, 8, 10, 0, 0, true},
+                                           AddCase{"ellipse_upright", 3, 9, 0, 10, 0, true},
+                                           AddCase{"double_ellipse_flat", 4, 10, 10, 0, 3, true},
+                                           AddCase{"double_ellipse_upright", 5, 11, 0, -10, 0, true},
+                                           AddCase{"ellipse_both_axes", 4, 10, 10, 10, 0, false},
+                                           AddCase{"circle_flat", 2, 2, 10, 0, 0, false},
+                                           AddCase{"torus_second_upright", 1, 7, 0, 10, 0, false},
+                                           AddCase{"double_circle_upright", 5, 5, 0, 10, 0, false},
+                                           // The kind of a row shown in edit mode, with tool 1 or 0 chosen.
+                                           AddCase{"tool_1_elliptical_kind", 1, 8, 0, 10, 0, false},
+                                           AddCase{"tool_0_elliptical_kind", 0, 9, 10, 0, 0, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Add: insertion at every kind of index.
 struct Insertion {
@@ -209,8 +208,7 @@ TEST_P(AddInsertion, FollowingElementsMoveAndTheInsertionPointAdvances)
 }
 
 INSTANTIATE_TEST_SUITE_P(Indices, AddInsertion,
-                         ::testing::Values(Insertion{"at_start", 0}, Insertion{"in_middle", 2},
-                                           Insertion{"at_end", 3}),
+                         ::testing::Values(Insertion{"at_start", 0}, Insertion{"in_middle", 2}, Insertion{"at_end", 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ChainEdit, FirstElementGoesIntoTheBackdropInBlack)
@@ -262,8 +260,7 @@ struct Selection {
 
 void PrintTo(const Selection& c, std::ostream* os) { *os << c.name; }
 
-class NoSelection : public ChainEdit,
-                    public ::testing::WithParamInterface<std::tuple<bool, Selection>> {};
+class NoSelection : public ChainEdit, public ::testing::WithParamInterface<std::tuple<bool, Selection>> {};
 
 TEST_P(NoSelection, OnlyBeeps)
 {
@@ -290,8 +287,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, NoSelection,
     ::testing::Combine(::testing::Bool(),
                        ::testing::Values(Selection{"add_mode", false, 3, 1}, Selection{"past_the_end", true, 3, 3},
-                                         Selection{"far_past_the_end", true, 3, 7},
-                                         Selection{"negative", true, 3, -1}, Selection{"empty_chain", true, 0, 0})),
+                                         Selection{"far_past_the_end", true, 3, 7}, Selection{"negative", true, 3, -1},
+                                         Selection{"empty_chain", true, 0, 0})),
     [](const auto& info) {
         return std::string(std::get<0>(info.param) ? "delete_" : "modify_") + std::get<1>(info.param).name;
     });
@@ -390,17 +387,16 @@ TEST_P(Modify, FollowingElementsMoveByTheChangeOfDelta)
     EXPECT_EQ(label(), QString::number(c.d) + " Line");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Modify,
-    ::testing::Values(Modification{"longer_in_x", 1, 4, 0, 0, 0, 15, 20, 2},
-                      Modification{"kind_only", 0, 2, 0, 0, 0, 30, 0, 1},
-                      Modification{"every_delta", 1, 10, 0, 0, 0, -5, 7, -3},
-                      Modification{"last_element", 3, 7, 0, 0, 0, 12, -30, 0},
-                      // Not refused, unlike an add: no extent, or a flat ellipse.
-                      Modification{"to_no_extent", 2, 8, 0, 0, 0, 0, 0, 0},
-                      // The start comes from the current element, compared with nothing.
-                      Modification{"start_from_current", 2, 8, 1.5, -2, 3, 20, 10, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Modify,
+                         ::testing::Values(Modification{"longer_in_x", 1, 4, 0, 0, 0, 15, 20, 2},
+                                           Modification{"kind_only", 0, 2, 0, 0, 0, 30, 0, 1},
+                                           Modification{"every_delta", 1, 10, 0, 0, 0, -5, 7, -3},
+                                           Modification{"last_element", 3, 7, 0, 0, 0, 12, -30, 0},
+                                           // Not refused, unlike an add: no extent, or a flat ellipse.
+                                           Modification{"to_no_extent", 2, 8, 0, 0, 0, 0, 0, 0},
+                                           // The start comes from the current element, compared with nothing.
+                                           Modification{"start_from_current", 2, 8, 1.5, -2, 3, 20, 10, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ChainEdit, ClickInEditModeModifiesTheSelectedElement)
 {

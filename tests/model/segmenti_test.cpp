@@ -7,7 +7,10 @@ using testsupport::Segment;
 TEST_F(Segments, ProjectionTruncatesEachTermOnItsOwn)
 {
     Geometria::zmfct = 2.0;
-    struct Case { double x, y, z; int px, py; };
+    struct Case {
+        double x, y, z;
+        int px, py;
+    };
     const Case cases[] = {
         {10.3, 5.0, 0.0, 420, 290},
         {10.3, 5.0, 1.9, 423, 287},  // Z = T(3.8) = 3
@@ -66,14 +69,17 @@ TEST_F(Segments, SegmentStartsOnTheTruncatedPixelWithExactExtent)
 
 TEST_F(Segments, ColourForEveryFlagCombination)
 {
-    struct Case { bool archiaro, successivi, pict; QColor color; };
+    struct Case {
+        bool archiaro, successivi, pict;
+        QColor color;
+    };
     const QColor red = platform::hsv(0, 1, 1), black = platform::hsv(0, 0, 0);
     const QColor teal = platform::hsv(0.5, 0.3, 0.65), violet = platform::hsv(0.75, 0.4, 0.7);
     const QColor light = platform::hsv(0.75, 0.25, 1.0);
     const Case cases[] = {
-        {false, false, false, red},  {false, false, true, black}, {false, true, false, teal},
-        {false, true, true, teal},   {true, false, false, violet}, {true, false, true, violet},
-        {true, true, false, light},  {true, true, true, light},
+        {false, false, false, red}, {false, false, true, black},  {false, true, false, teal},
+        {false, true, true, teal},  {true, false, false, violet}, {true, false, true, violet},
+        {true, true, false, light}, {true, true, true, light},
     };
     for (const Case& c : cases) {
         Geometria::archiaro = c.archiaro;

@@ -42,7 +42,10 @@ TEST(EditorLayout, NumericEditorControls)
     EXPECT_EQ(w.Height(), 34);
     EXPECT_TRUE(w.isHidden());
 
-    struct Field { EditFieldIntero* f; int left; };
+    struct Field {
+        EditFieldIntero* f;
+        int left;
+    };
     for (Field c : {Field{w.efxdelta, 208}, Field{w.efydelta, 286}, Field{w.efzdelta, 364}}) {
         EXPECT_EQ(c.f->geometry(), at(c.left, 6, 52, 22));
         EXPECT_EQ(c.f->text(), "0");
@@ -50,23 +53,32 @@ TEST(EditorLayout, NumericEditorControls)
         EXPECT_EQ(c.f->palette().color(QPalette::Text), QColor(255, 0, 0));
     }
 
-    struct Label { platform::StaticText* t; QRect r; QString text; QColor color; };
+    struct Label {
+        platform::StaticText* t;
+        QRect r;
+        QString text;
+        QColor color;
+    };
     const QString d(QChar(0x2206));
     const QColor blue(0, 0, 255), magenta(255, 0, 255);
-    for (const Label& c : {Label{w.testox, at(115, 3, 60, 14), "X:", blue},
-                           Label{w.testoy, at(115, 18, 60, 14), "Y:", blue},
-                           Label{w.StaticText2, at(186, 3, 20, 14), d + "X:", blue},
-                           Label{w.StaticText3, at(264, 3, 20, 14), d + "Y:", blue},
-                           Label{w.StaticText5, at(342, 3, 20, 14), d + "Z:", blue},
-                           Label{w.StaticText4, at(184, 18, 20, 14), "mm", blue},
-                           Label{w.txtforma, at(6, 3, 96, 14), "Form", magenta},
-                           Label{w.txttipo, at(6, 18, 96, 14), "Type", magenta}}) {
+    for (const Label& c :
+         {Label{w.testox, at(115, 3, 60, 14), "X:", blue}, Label{w.testoy, at(115, 18, 60, 14), "Y:", blue},
+          Label{w.StaticText2, at(186, 3, 20, 14), d + "X:", blue},
+          Label{w.StaticText3, at(264, 3, 20, 14), d + "Y:", blue},
+          Label{w.StaticText5, at(342, 3, 20, 14), d + "Z:", blue},
+          Label{w.StaticText4, at(184, 18, 20, 14), "mm", blue}, Label{w.txtforma, at(6, 3, 96, 14), "Form", magenta},
+          Label{w.txttipo, at(6, 18, 96, 14), "Type", magenta}}) {
         EXPECT_EQ(c.t->geometry(), c.r) << c.text.toStdString();
         EXPECT_EQ(c.t->text(), c.text);
         EXPECT_EQ(c.t->textColor(), c.color);
     }
 
-    struct Button { int left, width; const char* caption; bool enabled; const char* tag; };
+    struct Button {
+        int left, width;
+        const char* caption;
+        bool enabled;
+        const char* tag;
+    };
     const Button buttons[] = {
         {432, 36, "<<", false, "go to first element\rvai al primo elemento"},
         {475, 34, "<", false, "go to previous element\rvai all'elemento precedente"},
@@ -141,11 +153,14 @@ TEST(EditorLayout, PanelButtonsTakeClicks)
 
 TEST(EditorLayout, NavigationButtonsFollowThePosition)
 {
-    struct Case { bool edit; int q, d; bool back, forward; };
+    struct Case {
+        bool edit;
+        int q, d;
+        bool back, forward;
+    };
     const Case cases[] = {
-        {false, 0, 0, false, false}, {false, 3, 3, true, false}, {false, 3, 0, false, true},
-        {false, 3, 1, true, true},   {true, 3, 2, true, false},  {true, 3, 0, false, true},
-        {true, 1, 0, false, false},
+        {false, 0, 0, false, false}, {false, 3, 3, true, false}, {false, 3, 0, false, true}, {false, 3, 1, true, true},
+        {true, 3, 2, true, false},   {true, 3, 0, false, true},  {true, 1, 0, false, false},
     };
     for (const Case& c : cases) {
         fin_forme::instance().bot_sel->setValue(c.edit);

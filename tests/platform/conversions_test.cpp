@@ -8,11 +8,21 @@ using namespace platform;
 
 TEST(Conversions, StrOfDoubleIsShortestPlainDecimal)
 {
-    struct Case { double value; const char* text; };
+    struct Case {
+        double value;
+        const char* text;
+    };
     const Case cases[] = {
-        {0.0, "0"}, {-0.0, "0"}, {1.0, "1"}, {-2.5, "-2.5"}, {0.1, "0.1"},
-        {1e21, "1000000000000000000000"}, {1.5e-7, "0.00000015"}, {123456.789, "123456.789"},
-        {1.0 / 3.0, "0.3333333333333333"}, {0.07 * 100, "7.000000000000001"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {1.0, "1"},
+        {-2.5, "-2.5"},
+        {0.1, "0.1"},
+        {1e21, "1000000000000000000000"},
+        {1.5e-7, "0.00000015"},
+        {123456.789, "123456.789"},
+        {1.0 / 3.0, "0.3333333333333333"},
+        {0.07 * 100, "7.000000000000001"},
         {0.0021000000000000003, "0.0021000000000000003"},
     };
     for (const Case& c : cases)
@@ -24,22 +34,39 @@ TEST(Conversions, StrOfDoubleIsShortestPlainDecimal)
 // The text shown in fields and read-outs and written into the GDL text.
 TEST(Conversions, Str15DigitsDropsBinaryNoiseAndKeepsFifteenDigits)
 {
-    struct Case { double value; const char* text; };
+    struct Case {
+        double value;
+        const char* text;
+    };
     const Case cases[] = {
         // Noise from arithmetic disappears.
-        {0.07 * 100, "7"}, {33.3 * 0.01, "0.333"}, {0.0021000000000000003, "0.0021"},
-        {0.1 + 0.05, "0.15"}, {0.1 + 0.2, "0.3"}, {7.0 * 0.01, "0.07"},
+        {0.07 * 100, "7"},
+        {33.3 * 0.01, "0.333"},
+        {0.0021000000000000003, "0.0021"},
+        {0.1 + 0.05, "0.15"},
+        {0.1 + 0.2, "0.3"},
+        {7.0 * 0.01, "0.07"},
         // Fifteen digits stay where the value has them.
-        {1.0 / 3.0, "0.333333333333333"}, {2.0 / 3.0, "0.666666666666667"},
-        {123456.789012345678, "123456.789012346"}, {-0.12345678901234567, "-0.123456789012346"},
-        {9.9999999999999999, "10"}, {0.99999999999999989, "1"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {123456.789012345678, "123456.789012346"},
+        {-0.12345678901234567, "-0.123456789012346"},
+        {9.9999999999999999, "10"},
+        {0.99999999999999989, "1"},
         // Zero, negative zero and what is not finite.
-        {0.0, "0"}, {-0.0, "0"}, {std::numeric_limits<double>::quiet_NaN(), "0"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {std::numeric_limits<double>::quiet_NaN(), "0"},
         {std::numeric_limits<double>::infinity(), "0"},
         // Plain decimals without trailing zeros, however large or small.
-        {1.0, "1"}, {-2.5, "-2.5"}, {100.0, "100"}, {1e21, "1000000000000000000000"},
-        {1.2345678901234567e20, "123456789012346000000"}, {1.5e-7, "0.00000015"},
-        {-1e-10, "-0.0000000001"}, {1.0 / 3.0 * 1e-5, "0.00000333333333333333"},
+        {1.0, "1"},
+        {-2.5, "-2.5"},
+        {100.0, "100"},
+        {1e21, "1000000000000000000000"},
+        {1.2345678901234567e20, "123456789012346000000"},
+        {1.5e-7, "0.00000015"},
+        {-1e-10, "-0.0000000001"},
+        {1.0 / 3.0 * 1e-5, "0.00000333333333333333"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Str15Digits(c.value).toStdString(), c.text) << c.value;
@@ -57,8 +84,15 @@ TEST(Conversions, Str15DigitsDropsBinaryNoiseAndKeepsFifteenDigits)
 // fewer come back exactly.
 TEST(Conversions, Str15DigitsReadsBackCloseToTheValue)
 {
-    const double values[] = {1.0 / 7.0, -1234.5678901234567, 1e-300, 0.15000000000000002, 3.14159,
-                             6.02214076e23, 0.7853975, -0.33299999999999996, 4.94065645841247e-324};
+    const double values[] = {1.0 / 7.0,
+                             -1234.5678901234567,
+                             1e-300,
+                             0.15000000000000002,
+                             3.14159,
+                             6.02214076e23,
+                             0.7853975,
+                             -0.33299999999999996,
+                             4.94065645841247e-324};
     for (double v : values) {
         const double back = Val(Str15Digits(v));
         EXPECT_LE(std::abs(back - v), 5e-15 * std::abs(v)) << Str15Digits(v).toStdString();
@@ -70,15 +104,33 @@ TEST(Conversions, Str15DigitsReadsBackCloseToTheValue)
 // Measured sizes and the pointer position.
 TEST(Conversions, StrTwoDecimalsRoundsToTheHundredth)
 {
-    struct Case { double value; std::string text; };
+    struct Case {
+        double value;
+        std::string text;
+    };
     const Case cases[] = {
-        {196.04894605258414, "196.05"}, {4.9411764705882355, "4.94"}, {43.885714285714286, "43.89"},
-        {-16.114285714285714, "-16.11"}, {100.01185050999607, "100.01"}, {100.0, "100"}, {2.5, "2.5"},
-        {0.126, "0.13"}, {0.125, "0.12"} /* an exact tie goes to the even hundredth */, {0.004, "0"}, {-0.004, "0"}, {-0.0, "0"}, {0.0, "0"}, {-0.005, "-0.01"},
-        {99.999, "100"}, {1e-9, "0"}, {std::numeric_limits<double>::quiet_NaN(), "0"},
+        {196.04894605258414, "196.05"},
+        {4.9411764705882355, "4.94"},
+        {43.885714285714286, "43.89"},
+        {-16.114285714285714, "-16.11"},
+        {100.01185050999607, "100.01"},
+        {100.0, "100"},
+        {2.5, "2.5"},
+        {0.126, "0.13"},
+        {0.125, "0.12"} /* an exact tie goes to the even hundredth */,
+        {0.004, "0"},
+        {-0.004, "0"},
+        {-0.0, "0"},
+        {0.0, "0"},
+        {-0.005, "-0.01"},
+        {99.999, "100"},
+        {1e-9, "0"},
+        {std::numeric_limits<double>::quiet_NaN(), "0"},
         // Large sizes keep 15 significant digits and no exponent.
-        {123456789012.3456, "123456789012.35"}, {1.2345678901234567e14, "123456789012346"},
-        {1e21, "1000000000000000000000"}, {-1e300 * 10, "-1" + std::string(301, '0')},
+        {123456789012.3456, "123456789012.35"},
+        {1.2345678901234567e14, "123456789012346"},
+        {1e21, "1000000000000000000000"},
+        {-1e300 * 10, "-1" + std::string(301, '0')},
     };
     for (const Case& c : cases)
         EXPECT_EQ(StrTwoDecimals(c.value).toStdString(), c.text) << c.value;
@@ -88,19 +140,22 @@ TEST(Conversions, StrTwoDecimalsRoundsToTheHundredth)
 // binary noise included.
 TEST(Conversions, ValReadsWhatStrWrote)
 {
-    const double values[] = {0.1,     -1234.5678, 1e-300, 5e-324, 1.7976931348623157e308, 1.0 / 7.0, 3.14159,
-                             0.07 * 100, 33.3 * 0.01, 0.0021000000000000003};
+    const double values[] = {0.1,       -1234.5678, 1e-300,     5e-324,      1.7976931348623157e308,
+                             1.0 / 7.0, 3.14159,    0.07 * 100, 33.3 * 0.01, 0.0021000000000000003};
     for (double v : values)
         EXPECT_EQ(Val(Str(v)), v) << Str(v).toStdString();
 }
 
 TEST(Conversions, ValTakesTheNumberAtTheStart)
 {
-    struct Case { const char* text; double value; };
+    struct Case {
+        const char* text;
+        double value;
+    };
     const Case cases[] = {
-        {"", 0}, {"abc", 0}, {"  12.5mm", 12.5}, {"-3", -3}, {"+4", 4}, {".5", 0.5},
-        {"1e3", 1000}, {"nan", 0}, {"inf", 0}, {"1e999", 0}, {"-", 0}, {"7,5", 7},
-        {"-.5", -0.5}, {"\t-2x", -2}, {"+-3", 0}, {"-+3", 0}, {"- 3", 0},
+        {"", 0},       {"abc", 0},    {"  12.5mm", 12.5}, {"-3", -3},   {"+4", 4},  {".5", 0.5},
+        {"1e3", 1000}, {"nan", 0},    {"inf", 0},         {"1e999", 0}, {"-", 0},   {"7,5", 7},
+        {"-.5", -0.5}, {"\t-2x", -2}, {"+-3", 0},         {"-+3", 0},   {"- 3", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Val(QString::fromLatin1(c.text)), c.value) << c.text;

@@ -47,10 +47,9 @@ Riga leggiDialogo(const QString& folder, const QString& name)
                 riga.type = row.siblingAtColumn(2).data().toString();
                 riga.date = row.siblingAtColumn(3).data().toString();
                 for (int c = 1; c < 4; ++c)
-                    riga.columnsWidth = std::max(riga.columnsWidth,
-                                                 list->fontMetrics().horizontalAdvance(
-                                                     row.siblingAtColumn(c).data().toString())
-                                                     - list->columnWidth(c));
+                    riga.columnsWidth = std::max(riga.columnsWidth, list->fontMetrics().horizontalAdvance(
+                                                                        row.siblingAtColumn(c).data().toString())
+                                                                        - list->columnWidth(c));
                 riga.viewWidth = list->viewport()->width() - list->header()->length();
             }
         }
@@ -73,7 +72,8 @@ TEST(FileDialog, ListsSizesAndDatesInTheDefaultLocaleWithEveryColumnWhole)
     file.close();
     const QDateTime modified = QFileInfo(path).lastModified();
 
-    for (const QLocale& locale : {QLocale(QLocale::Italian, QLocale::Italy), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+    for (const QLocale& locale :
+         {QLocale(QLocale::Italian, QLocale::Italy), QLocale(QLocale::English, QLocale::UnitedStates)}) {
         QLocale::setDefault(locale);
         const Riga riga = leggiDialogo(dir.path(), QStringLiteral("profilo.txt"));
         EXPECT_EQ(riga.size, locale.formattedDataSize(2500)) << locale.name().toStdString();

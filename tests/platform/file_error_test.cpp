@@ -49,8 +49,7 @@ TEST(FileError, AFailedWriteTellsWhy)
              return d.filePath("file/doc.mdn");
          },
          -1, Kind::NoFolder, ENOTDIR},
-        {"name_too_long", [](const QDir& d) { return d.filePath(QString(300, 'n')); }, -1, Kind::BadName,
-         ENAMETOOLONG},
+        {"name_too_long", [](const QDir& d) { return d.filePath(QString(300, 'n')); }, -1, Kind::BadName, ENAMETOOLONG},
         {"no_name", [](const QDir& d) { return d.path() + "/"; }, -1, Kind::BadName, 0},
         {"size_limit_at_the_start", [](const QDir& d) { return d.filePath("doc.mdn"); }, 0, Kind::SizeLimit, EFBIG},
         {"size_limit_half_way", [](const QDir& d) { return d.filePath("doc.mdn"); }, 5000, Kind::SizeLimit, EFBIG},

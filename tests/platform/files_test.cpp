@@ -45,11 +45,7 @@ TEST(LineReader, LinesEndAtCrOrLfOrCrLfFromMemoryAndFromAFile)
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},
-        {"a\r\r", {"a", ""}},
-        {"a\n\r", {"a", ""}},
-        {"", {}},
-        {"\r\n", {""}},
+        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}}, {"a\r\r", {"a", ""}}, {"a\n\r", {"a", ""}}, {"", {}}, {"\r\n", {""}},
         {"12\r-3.5\r", {"12", "-3.5"}},
     };
     QTemporaryDir dir;

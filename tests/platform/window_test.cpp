@@ -33,8 +33,17 @@ public:
 
 protected:
     void Event_Open() override { ++opens; }
-    void Event_MouseMove(int x, int y) override { ++moves; last = {x, y}; }
-    bool Event_MouseDown(int x, int y) override { ++downs; last = {x, y}; return false; }
+    void Event_MouseMove(int x, int y) override
+    {
+        ++moves;
+        last = {x, y};
+    }
+    bool Event_MouseDown(int x, int y) override
+    {
+        ++downs;
+        last = {x, y};
+        return false;
+    }
 };
 
 } // namespace

@@ -18,15 +18,15 @@ namespace {
 
 // The 3-D settings of a new document, the previews' arc resolutions 8.
 constexpr double kSettings[esportazione::kDatiCount] = {
-    8, 8,       // arc resolutions of the profile and the path previews
-    1, 100,     // profile scale: multiplier, percent
-    1, 100,     // path scale: multiplier, percent
-    2, 1, 1, 1, // Solid on; Structured, Closed and Virtual edges off
-    180,        // revolution angle
-    0, 0, 0,    // rotations about x, y and z
-    0, 0,       // path start and end angles
-    0, 0,       // the profile's offsets from the axis
-    0, 0, 0,    // unused
+    8,   8,         // arc resolutions of the profile and the path previews
+    1,   100,       // profile scale: multiplier, percent
+    1,   100,       // path scale: multiplier, percent
+    2,   1,   1, 1, // Solid on; Structured, Closed and Virtual edges off
+    180,            // revolution angle
+    0,   0,   0,    // rotations about x, y and z
+    0,   0,         // path start and end angles
+    0,   0,         // the profile's offsets from the axis
+    0,   0,   0,    // unused
 };
 static_assert(std::size(kSettings) == esportazione::kDatiCount);
 

@@ -1,11 +1,11 @@
 #include "support/test_support.h"
 
 #include <QApplication>
-#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <gtest/gtest.h>
 
 #include "platform/line_reader.h"
 
@@ -72,10 +72,10 @@ void postClick(QWidget* widget)
 {
     const QPointF at = QRectF(widget->rect()).center();
     const QPointF global = widget->mapToGlobal(at);
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                                        Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                                        Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
 
 void postKey(QWidget* widget, Qt::Key key, const QString& text)

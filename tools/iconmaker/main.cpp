@@ -25,10 +25,10 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-const QColor kInk(0x17, 0x37, 0x5E);     // strokes
+const QColor kInk(0x17, 0x37, 0x5E); // strokes
 const QColor kTileFill(0xF6, 0xF6, 0xF1);
 const QColor kTileEdge(0x80, 0x90, 0xA0);
-const QColor kBulge(0xF2, 0xB0, 0x60);   // the side a curve bulges to
+const QColor kBulge(0xF2, 0xB0, 0x60); // the side a curve bulges to
 const QColor kRed(0xD0, 0x20, 0x20);
 const QColor kBlue(0x20, 0x50, 0xD0);
 const QColor kGreen(0x20, 0x90, 0x40);
@@ -90,15 +90,19 @@ std::vector<QPointF> arcPoints(QPointF a, QPointF b, double sweep, int side, int
     double a1 = std::atan2(b.y() - c.y(), b.x() - c.x());
     // Sweep the short way round for a quarter, through the bulge for a half.
     double delta = a1 - a0;
-    while (delta > kPi) delta -= 2 * kPi;
-    while (delta < -kPi) delta += 2 * kPi;
+    while (delta > kPi)
+        delta -= 2 * kPi;
+    while (delta < -kPi)
+        delta += 2 * kPi;
     if (std::abs(std::abs(delta) - kPi) < 1e-6) {
         // A half circle: go through the bulge side.
         const QPointF mid = m + right * (radius * side);
         const double am = std::atan2(mid.y() - c.y(), mid.x() - c.x());
         double half = am - a0;
-        while (half > kPi) half -= 2 * kPi;
-        while (half < -kPi) half += 2 * kPi;
+        while (half > kPi)
+            half -= 2 * kPi;
+        while (half < -kPi)
+            half += 2 * kPi;
         delta = half > 0 ? kPi : -kPi;
     }
     std::vector<QPointF> points;
