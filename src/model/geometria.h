@@ -31,7 +31,7 @@ extern bool gri_aggiungipict, gri_successivi, archiaro;
 extern platform::PicturePtr griglia;
 
 // The segment object of the last segment drawn.
-extern platform::CurveShape linea_dis;
+const platform::CurveShape& ultima_linea();
 
 void punto_medio(double x1, double y1, double x2, double y2);
 double distanza_2punti(double x1, double y1, double x2, double y2);
@@ -47,7 +47,7 @@ int pixel_z(double z);
 // backdrop while gri_aggiungipict is set), or, while calc_zoom is set, only
 // measured by its end point.
 void dis_linea(double x1, double y1, double x2, double y2);
-// Makes linea_dis anew with the colour the drawing flags give.
+// Makes the segment object anew with the colour the drawing flags give.
 void nuova_linea();
 
 // Draws the current element of Forme as the given kind over a refreshed main

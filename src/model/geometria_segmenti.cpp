@@ -29,7 +29,12 @@ const ColoriLinea& colori_linea()
     return colori;
 }
 
+// The segment object every segment is drawn with.
+platform::CurveShape linea_dis;
+
 } // namespace
+
+const platform::CurveShape& ultima_linea() { return linea_dis; }
 
 void nuova_linea()
 {

@@ -16,7 +16,6 @@ double zxmin = 0.0, zymin = 0.0, zxmax = 0.0, zymax = 0.0;
 double x_geom = 0.0, y_geom = 0.0;
 bool gri_aggiungipict = false, gri_successivi = false, archiaro = false;
 platform::PicturePtr griglia;
-platform::CurveShape linea_dis;
 
 void vista_iniziale()
 {

@@ -62,9 +62,9 @@ TEST_F(Segments, SegmentStartsOnTheTruncatedPixelWithExactExtent)
     EXPECT_EQ(segs[0].y1, 20);
     EXPECT_DOUBLE_EQ(segs[0].x2, 30);
     EXPECT_DOUBLE_EQ(segs[0].y2, 20);
-    EXPECT_EQ(Geometria::linea_dis.Fill, 0.0);
-    EXPECT_EQ(Geometria::linea_dis.Border, 100.0);
-    EXPECT_EQ(Geometria::linea_dis.BorderWidth, 1.0);
+    EXPECT_EQ(Geometria::ultima_linea().Fill, 0.0);
+    EXPECT_EQ(Geometria::ultima_linea().Border, 100.0);
+    EXPECT_EQ(Geometria::ultima_linea().BorderWidth, 1.0);
 }
 
 TEST_F(Segments, ColourForEveryFlagCombination)
