@@ -24,13 +24,23 @@ QString g_lastFolder;
 // the places, within the screen the dialog opens on.
 constexpr QSize kDialogSize(900, 520);
 
+// The type's extensions, each with its point: ".mdn".
+QStringList extensionsOf(const FileType& type)
+{
+    QStringList out;
+    for (const QString& ext : type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        out << ext.trimmed();
+    return out;
+}
+
 QString filterFor(const FileType& type)
 {
-    if (type.extensions.isEmpty())
+    const QStringList extensions = extensionsOf(type);
+    if (extensions.isEmpty())
         return QStringLiteral("%1 (*)").arg(type.name);
     QStringList patterns;
-    for (const QString& ext : type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        patterns << QStringLiteral("*") + ext.trimmed();
+    for (const QString& ext : extensions)
+        patterns << QStringLiteral("*") + ext;
     return QStringLiteral("%1 (%2)").arg(type.name, patterns.join(QLatin1Char(' ')));
 }
 
@@ -99,9 +109,9 @@ QString showSaveDialog(const FileType& type, const QString& defaultName, const Q
         QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filterFor(type));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // A name typed without an extension gets the type's own.
-        const QStringList extensions = type.extensions.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        const QStringList extensions = extensionsOf(type);
         if (!extensions.isEmpty())
-            dialog.setDefaultSuffix(extensions.first().trimmed().remove(0, 1));
+            dialog.setDefaultSuffix(extensions.first().mid(1));
         dialog.selectFile(defaultName);
         prepara(dialog);
         chosen = scelto(dialog);
