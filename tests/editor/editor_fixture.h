@@ -1,7 +1,7 @@
 #pragma once
-// The editor's start-up state for the window tests: the program's reset on
-// a 640 x 480 drawing window with the origin moved to (300, 200), the three
-// editor windows shown and the first backdrop drawn.
+// The editor's start-up state for the window tests: the program's reset
+// (an 800 x 600 drawing window) with the origin moved to (300, 200), the
+// three editor windows shown and the first backdrop drawn.
 #include "app/globali.h"
 #include "editor/fin_edita.h"
 #include "editor/fin_forme.h"
@@ -21,10 +21,12 @@ class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testsupport::resetProgramState(640, 480);
+        testsupport::resetProgramState();
         Geometria::origx = 300;
         Geometria::origy = 200;
 
+        // The drawing window as start-up sizes it.
+        principale().fixWindowSize(Globali::scrx, Globali::scry);
         principale().show();
         edita().show();
         palette().show();

@@ -192,32 +192,32 @@ TEST_F(MainWindow, SelectedElementMovesTheHighlightOntoItsKind)
 // 60-pixel labels; the delta fields keep 15 digits and show their start.
 TEST_F(MainWindow, AfterAFitThePointerReadsInHundredthsAndTheFieldsShowTheirStart)
 {
-    // Box x 0..30, y 0..50: fitted by height, 480 / 70 pixels a millimetre,
-    // with the origin at (217, 410).
+    // Box x 0..30, y 0..50: fitted by height, 600 / 70 pixels a millimetre,
+    // with the origin at (271, 513).
     catena({{0, 0, 0, 30, 50, 0, 0}});
     Forme::poli_d = 1;
     premi(palette().bot_zoom(3));
-    ASSERT_DOUBLE_EQ(Geometria::zmfct, 480.0 / 70);
-    ASSERT_EQ(QPoint(Geometria::origx, Geometria::origy), QPoint(217, 410));
+    ASSERT_DOUBLE_EQ(Geometria::zmfct, 600.0 / 70);
+    ASSERT_EQ(QPoint(Geometria::origx, Geometria::origy), QPoint(271, 513));
     Geometria::gridon = false;
     Forme::xprec = 30;
     Forme::yprec = 50;
 
-    muovi(217 + 100, 410 - 200); // (100, 200) pixels: (14.583.., 29.166..) mm
-    EXPECT_DOUBLE_EQ(Forme::xgr, 100 * 70 / 480.0);
-    EXPECT_EQ(edita().testox->text(), "X: 14.58");
-    EXPECT_EQ(edita().testoy->text(), "Y: 29.17");
-    EXPECT_EQ(edita().efxdelta->text(), "-15.4166666666667");
-    EXPECT_EQ(edita().efydelta->text(), "-20.8333333333333");
+    muovi(271 + 100, 513 - 200); // (100, 200) pixels: (11.666.., 23.333..) mm
+    EXPECT_DOUBLE_EQ(Forme::xgr, 100 * 70 / 600.0);
+    EXPECT_EQ(edita().testox->text(), "X: 11.67");
+    EXPECT_EQ(edita().testoy->text(), "Y: 23.33");
+    EXPECT_EQ(edita().efxdelta->text(), "-18.3333333333333");
+    EXPECT_EQ(edita().efydelta->text(), "-26.6666666666667");
     for (const platform::StaticText* label : {edita().testox, edita().testoy})
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
     for (const EditFieldIntero* field : {edita().efxdelta, edita().efydelta})
         EXPECT_EQ(field->cursorPosition(), 0) << field->objectName().toStdString();
 
     // Left of and below the origin.
-    muovi(217 - 7, 410 + 4);
-    EXPECT_EQ(edita().testox->text(), "X: -1.02");
-    EXPECT_EQ(edita().testoy->text(), "Y: -0.58");
+    muovi(271 - 7, 513 + 4);
+    EXPECT_EQ(edita().testox->text(), "X: -0.82");
+    EXPECT_EQ(edita().testoy->text(), "Y: -0.47");
 }
 
 TEST_F(MainWindow, SelectedElementFillsTheEditorAndKeepsThePointerAndTool)

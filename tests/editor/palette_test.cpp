@@ -330,8 +330,8 @@ TEST_P(Clear, AsksAboutUnsavedChangesThenEmptiesTheDrawing)
     EXPECT_EQ(Forme::polilinea.ubound(), 0);
     EXPECT_EQ(Forme::xprec, 0.0);
     EXPECT_EQ(Forme::dx, 0.0);
-    EXPECT_EQ(Geometria::origx, 320);
-    EXPECT_EQ(Geometria::origy, 240);
+    EXPECT_EQ(Geometria::origx, 400);
+    EXPECT_EQ(Geometria::origy, 300);
     EXPECT_EQ(Geometria::zmfct, 1.0);
     // Tool 0, first variant, cyan highlight on it, labels written.
     EXPECT_EQ(Forme::qualetool, 0);

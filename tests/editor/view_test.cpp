@@ -170,7 +170,7 @@ TEST_F(View, FlippingHorizontallyMirrorsChainKindsAndView)
     const std::vector<ElementRow> flipped = {
         {3, 5, 5, -10, 5, 1, 2}, {0, -5, 10, -20, -5, 3, 0}, {0, -25, 5, -5, 5, 3, -1}, {10, -30, 10, 0, 10, 2, 4}};
     EXPECT_EQ(righe(), flipped);
-    EXPECT_EQ(Geometria::origx, 640 - 300);
+    EXPECT_EQ(Geometria::origx, 800 - 300);
     EXPECT_EQ(Geometria::origy, 200);
     EXPECT_TRUE(Globali::filemodificato);
     EXPECT_FALSE(principale().ChasingArrows1->isVisible());
@@ -196,14 +196,14 @@ TEST_F(View, FlippingVerticallyMirrorsTheYDeltasAndTheView)
     EXPECT_EQ(Forme::polilinea(3, kDX), 0.0);
     EXPECT_EQ(Forme::polilinea(3, kZ0), 2.0);
     verificaCatenaConnessa();
-    EXPECT_EQ(Geometria::origy, 480 - 200);
+    EXPECT_EQ(Geometria::origy, 600 - 200);
     EXPECT_EQ(Geometria::origx, 300);
 }
 
 TEST_F(View, FlippingAnEmptyChainMovesOnlyTheView)
 {
     premi(palette().bot_move(0));
-    EXPECT_EQ(Geometria::origx, 340);
+    EXPECT_EQ(Geometria::origx, 500);
     EXPECT_FALSE(Globali::filemodificato);
     EXPECT_EQ(Forme::poli_q, 0);
 }
