@@ -12,6 +12,7 @@
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/beep.h"
+#include "support/dialog_script.h"
 #include "support/program_state.h"
 #include "support/test_support.h"
 
@@ -23,7 +24,7 @@ namespace fin3dtest {
 
 inline void preparaProgramma()
 {
-    testsupport::resetProgramState(800, 600);
+    testsupport::resetProgramState();
     // The editor's windows stand as the program starts them.
     fin_principale::instance().show();
     fin_forme::instance().show();

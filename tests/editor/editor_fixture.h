@@ -10,6 +10,7 @@
 #include "model/geometria.h"
 #include "platform/beep.h"
 #include "platform/conversions.h"
+#include "support/dialog_script.h"
 #include "support/program_state.h"
 #include "support/test_support.h"
 

@@ -1,6 +1,6 @@
 #include "gdl_fixture.h"
 
-#include "support/program_state.h"
+#include "support/model_state.h"
 
 #include <cctype>
 #include <charconv>
@@ -232,28 +232,24 @@ AssertionResult readStatement(const std::string& text, Statement& out)
     return AssertionSuccess();
 }
 
-void GdlTest::SetUp() { testsupport::resetProgramState(); }
-
-void GdlTest::fillWindow()
+void GdlTest::SetUp()
 {
-    using platform::Str;
-    const double* s = esportazione::daticreatred;
-    fin_3d& w = fin_3d::instance();
-    w.StaticTesto(0)->setText(Str(s[0]));
-    w.StaticTesto(1)->setText(Str(s[1]));
-    for (int i = 0; i < 4; ++i)
-        w.efdati3d(i)->setTextFromProgram(Str(s[i + 2]));
-    for (int i = 10; i <= 15; ++i)
-        w.efdatialfa3d(i)->setTextFromProgram(Str(s[i]));
-    for (int i = 16; i <= 17; ++i)
-        w.efdelta3d(i)->setTextFromProgram(Str(s[i]));
-    for (int i = 0; i < 4; ++i)
-        w.CheckB(i)->setValue(s[i + 6] == 2.0);
+    testsupport::resetModelState();
+    window() = testsupport::Finestra3dFinta{};
+    esportazione::finestra::registra(&window());
+}
+
+void GdlTest::TearDown() { esportazione::finestra::registra(nullptr); }
+
+testsupport::Finestra3dFinta& GdlTest::window()
+{
+    static testsupport::Finestra3dFinta finestra;
+    return finestra;
 }
 
 const std::string& GdlTest::write(int solid)
 {
-    fillWindow();
+    window().riempi();
     esportazione::profopath = solid;
     esportazione::esportastringa.clear();
     if (solid == 0)

@@ -1,11 +1,12 @@
 #pragma once
 // The generator's tests: the stored chains and settings as a reset leaves
-// them, the real "Create 3D" window filled from the settings the way its
-// refill does, and readers that take the generated text apart again.
-#include "create3d/fin_3d.h"
+// them, a stand-in "Create 3D" window filled from the settings the way the
+// window's refill fills its controls, and readers that take the generated
+// text apart again.
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "platform/conversions.h"
+#include "support/finestra3d_finta.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -74,9 +75,10 @@ struct Statement {
 class GdlTest : public ::testing::Test {
 protected:
     void SetUp() override;
+    void TearDown() override;
 
-    // Fills the window's controls from the settings as its refill does.
-    static void fillWindow();
+    // The window the generator reads.
+    static testsupport::Finestra3dFinta& window();
 
     static void setProfile(const std::vector<Step>& steps, double x0 = 0.0, double y0 = 0.0)
     {

@@ -122,7 +122,8 @@ TEST_F(GdlTest, RevolveGivesTheProfileBack)
     }
     EXPECT_FALSE(ex::masaltaprimo);
     EXPECT_EQ(ex::qualetestocontrol, 0);
-    EXPECT_EQ(fin_3d::instance().ProgressBar1->value(), 0);
+    ASSERT_FALSE(window().progressi.empty());
+    EXPECT_EQ(window().progressi.back().valore, 0);
 }
 
 TEST_F(GdlTest, RevolveWrittenTwiceIsTheSame)

@@ -74,7 +74,8 @@ TEST_F(GdlTest, TubeWritesEachChainAtItsOwnResolution)
     EXPECT_EQ(st.head[1], 2 + 6 + 1);
     EXPECT_EQ(Forme::risoluzione, 6);
     EXPECT_EQ(ex::qualetestocontrol, 1);
-    EXPECT_EQ(fin_3d::instance().ProgressBar1->value(), 0);
+    ASSERT_FALSE(window().progressi.empty());
+    EXPECT_EQ(window().progressi.back().valore, 0);
 }
 
 // The path starts at the origin even when its first element does not; the

@@ -24,7 +24,7 @@ TEST_F(ToolChoice, HighlightFramesEachToolByTruncatedRow)
     const QPoint cells[] = {{1, 40}, {40, 40}, {1, 79}, {40, 79}, {1, 118}, {40, 118}};
     for (int t = 0; t < 6; ++t) {
         Forme::sceltaforma(t);
-        EXPECT_EQ(fin_forme::instance().rec_sel->pos(), cells[t]) << t;
+        EXPECT_EQ(schermo().evidenziatore, cells[t]) << t;
         EXPECT_EQ(Forme::qualetool, t);
     }
 }
@@ -42,18 +42,14 @@ TEST_F(ToolChoice, SecondClickTogglesTheVariantAndTheLabelsFollow)
         {2, 2, false, "Circular"}, {2, 8, true, "Elliptical"}, {3, 9, true, "Elliptical"}, {3, 3, false, "Circular"},
         {0, 0, false, ""},         {0, 6, true, ""},           {1, 7, true, ""},           {5, 11, true, "Elliptical"},
     };
-    fin_forme& palette = fin_forme::instance();
-    fin_edita& editor = fin_edita::instance();
     Forme::invertiforma(); // the reset's colouring: yellow, then cyan again
     Forme::sceltaforma(0);
     for (const Step& s : steps) {
         Forme::sceltaforma(s.tool);
         EXPECT_EQ(Forme::forma, s.kind) << s.tool;
         const QColor c = s.yellow ? colore_secondo() : colore_primo();
-        EXPECT_EQ(palette.rec_sel->FillColor, c);
-        EXPECT_EQ(palette.rec_sel->TopLeftColor, c);
-        EXPECT_EQ(palette.rec_sel->BottomRightColor, c);
-        EXPECT_EQ(editor.txttipo->text(), s.type);
+        EXPECT_EQ(schermo().coloreEvidenziatore, c);
+        EXPECT_EQ(schermo().tipo, s.type);
     }
     EXPECT_EQ(colore_primo(), platform::hsv(0.5, 1, 1));
     EXPECT_EQ(colore_secondo(), platform::hsv(1.0 / 6.0, 1, 1));
@@ -62,20 +58,20 @@ TEST_F(ToolChoice, SecondClickTogglesTheVariantAndTheLabelsFollow)
 TEST_F(ToolChoice, ElementLabelShowsRawIndexAndToolName)
 {
     Forme::sceltaforma(0);
-    EXPECT_EQ(fin_edita::instance().txtforma->text(), "0 Line");
+    EXPECT_EQ(schermo().etichetta, "0 Line");
     Globali::lingua = 2;
     Forme::poli_d = 3;
     Forme::sceltaforma(1);
     // The second click on tool 0 chose the second variant; the name is the tool's.
     EXPECT_EQ(Forme::forma, 7);
-    EXPECT_EQ(fin_edita::instance().txtforma->text(), "3 Toro");
+    EXPECT_EQ(schermo().etichetta, "3 Toro");
 }
 
 TEST_F(ToolChoice, EditModeRetypesTheSelectedRowOnly)
 {
     setChain({{0, 10, 0, 0}, {0, 10, 10, 0}});
     const ElementRow before = Forme::polilinea.row(1);
-    fin_forme::instance().bot_sel->setValue(true);
+    schermo().modifica = true;
     Forme::poli_d = 1;
     Forme::sceltaforma(4);
     EXPECT_EQ(Forme::polilinea(1, kKind), 4.0);
@@ -86,7 +82,7 @@ TEST_F(ToolChoice, EditModeRetypesTheSelectedRowOnly)
     EXPECT_TRUE(Globali::filemodificato);
 
     // In add mode no row changes.
-    fin_forme::instance().bot_sel->setValue(false);
+    schermo().modifica = false;
     Forme::poli_d = 0;
     Forme::sceltaforma(2);
     EXPECT_EQ(Forme::polilinea(0, kKind), 0.0);
@@ -99,14 +95,14 @@ TEST_F(ToolChoice, ResetSequenceLeavesCyanOnToolZero)
     Forme::qualetool = 0;
     Forme::forma = 0;
     Forme::inversioneforma = false;
-    fin_forme::instance().rec_sel->move(1, 1);
+    schermo().evidenziatore = QPoint(1, 1);
     Forme::invertiforma();
     EXPECT_TRUE(Forme::inversioneforma);
     EXPECT_EQ(Forme::forma, 0); // the kind waits for the next choice
-    EXPECT_EQ(fin_forme::instance().rec_sel->FillColor, colore_secondo());
+    EXPECT_EQ(schermo().coloreEvidenziatore, colore_secondo());
     Forme::sceltaforma(0);
     EXPECT_FALSE(Forme::inversioneforma);
     EXPECT_EQ(Forme::forma, 0);
-    EXPECT_EQ(fin_forme::instance().rec_sel->pos(), QPoint(1, 40));
-    EXPECT_EQ(fin_forme::instance().rec_sel->FillColor, colore_primo());
+    EXPECT_EQ(schermo().evidenziatore, QPoint(1, 40));
+    EXPECT_EQ(schermo().coloreEvidenziatore, colore_primo());
 }

@@ -190,7 +190,7 @@ TEST_P(BackdropChain, ElementsInTheirColours)
     const ChainColours& c = GetParam();
     setChain({{0, 50, 0, 0}, {0, 0, 50, 0}, {0, 50, 0, 0}, {0, 0, 50, 0}});
     Forme::poli_d = c.d;
-    fin_forme::instance().bot_sel->setValue(c.edit);
+    schermo().modifica = c.edit;
     Geometria::disegna_griglia();
     const QPoint middles[] = {{425, 300}, {450, 275}, {475, 250}, {500, 225}};
     for (int i = 0; i < 4; ++i)
@@ -228,13 +228,13 @@ TEST_F(Backdrop, RaisedElementShowsShadowAndTickInViolet)
     }
 }
 
-// Where the rebuild leaves the current element and the navigation buttons.
+// Where the rebuild leaves the current element; the navigation buttons are
+// asked to follow once, and the new picture is shown.
 struct AfterRebuild {
     const char* name;
     bool edit;
     int d;
     double x, y, z;
-    bool back, forward;
 };
 
 void PrintTo(const AfterRebuild& c, std::ostream* os) { *os << c.name; }
@@ -248,10 +248,7 @@ TEST_P(BackdropAfter, CurrentStartFlagsButtonsAndBackdrop)
     setChain({{0, 50, 0, 1}, {0, 0, 50, 2}, {0, 50, 0, 3}, {6, 0, 50, 4}});
     Forme::poli_d = c.d;
     Forme::forma = 9;
-    fin_forme::instance().bot_sel->setValue(c.edit);
-    fin_edita& editor = fin_edita::instance();
-    for (int i = 0; i < 4; ++i)
-        editor.bot_scorri(i)->setEnabled(i < 2 ? !c.back : !c.forward);
+    schermo().modifica = c.edit;
 
     Geometria::disegna_griglia();
     EXPECT_EQ(Forme::xprec, c.x);
@@ -264,17 +261,17 @@ TEST_P(BackdropAfter, CurrentStartFlagsButtonsAndBackdrop)
     EXPECT_EQ(Forme::forma, 9);
     EXPECT_FALSE(Geometria::gri_aggiungipict);
     EXPECT_FALSE(Geometria::gri_successivi);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(editor.bot_scorri(i)->isEnabled(), i < 2 ? c.back : c.forward) << i;
-    EXPECT_EQ(fin_principale::instance().backdrop(), Geometria::griglia);
+    EXPECT_EQ(schermo().bottoniAggiornati, 1);
+    EXPECT_EQ(schermo().dAlleBottoni, c.d);
+    EXPECT_EQ(schermo().sfondo, Geometria::griglia);
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, BackdropAfter,
-                         ::testing::Values(AfterRebuild{"add_at_end", false, 4, 100, 100, 10, true, false},
-                                           AfterRebuild{"add_in_middle", false, 2, 50, 50, 3, true, true},
-                                           AfterRebuild{"add_at_start", false, 0, 0, 0, 0, false, true},
-                                           AfterRebuild{"edit_first", true, 0, 0, 0, 0, false, true},
-                                           AfterRebuild{"edit_last", true, 3, 100, 50, 6, true, false}),
+                         ::testing::Values(AfterRebuild{"add_at_end", false, 4, 100, 100, 10},
+                                           AfterRebuild{"add_in_middle", false, 2, 50, 50, 3},
+                                           AfterRebuild{"add_at_start", false, 0, 0, 0, 0},
+                                           AfterRebuild{"edit_first", true, 0, 0, 0, 0},
+                                           AfterRebuild{"edit_last", true, 3, 100, 50, 6}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Backdrop, EmptyChainLeavesTheCurrentElementAndShowsTheNewPicture)
@@ -282,8 +279,6 @@ TEST_F(Backdrop, EmptyChainLeavesTheCurrentElementAndShowsTheNewPicture)
     setCurrent(4, 1.5, 2.5, 3.5, 4.5, 5.5, 6.5);
     Geometria::gri_successivi = true;
     const platform::PicturePtr before = Geometria::griglia;
-    fin_principale& w = fin_principale::instance();
-    w.show();
     Geometria::disegna_griglia();
     EXPECT_EQ(Forme::forma, 4);
     EXPECT_EQ(Forme::xprec, 1.5);
@@ -296,13 +291,12 @@ TEST_F(Backdrop, EmptyChainLeavesTheCurrentElementAndShowsTheNewPicture)
     EXPECT_FALSE(Geometria::gri_successivi);
     EXPECT_TRUE(live().empty());
 
-    // A new picture, shown by the main window: the grid lines through the
-    // origin and the mark on it appear on screen.
+    // A new picture, handed to the screen: the grid lines through the
+    // origin and the mark on it.
     EXPECT_NE(Geometria::griglia, before);
-    EXPECT_EQ(w.backdrop(), Geometria::griglia);
-    const QImage shown = w.body()->grab().toImage();
-    EXPECT_EQ(shown.pixel(400, 150), kGrey);
-    EXPECT_EQ(shown.pixel(200, 300), kGrey);
-    EXPECT_EQ(shown.pixel(400, 300), kTeal);
-    EXPECT_EQ(shown.pixel(405, 155), kWhite);
+    EXPECT_EQ(schermo().sfondo, Geometria::griglia);
+    EXPECT_EQ(Geometria::griglia->pixel(400, 150), kGrey);
+    EXPECT_EQ(Geometria::griglia->pixel(200, 300), kGrey);
+    EXPECT_EQ(Geometria::griglia->pixel(400, 300), kTeal);
+    EXPECT_EQ(Geometria::griglia->pixel(405, 155), kWhite);
 }

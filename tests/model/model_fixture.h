@@ -1,15 +1,13 @@
 #pragma once
 // The state a reset gives for the model's tests: an 800 x 600 drawing area
-// with the origin in its middle, the palette in add mode and a fresh,
-// empty backdrop.
-#include "app/globali.h"
-#include "editor/fin_edita.h"
-#include "editor/fin_forme.h"
-#include "editor/fin_principale.h"
+// with the origin in its middle, a fresh, empty backdrop, and a recording
+// screen in add mode in place of the editor's windows.
 #include "model/forme.h"
 #include "model/geometria.h"
+#include "model/stato.h"
 #include "platform/beep.h"
-#include "support/program_state.h"
+#include "support/model_state.h"
+#include "support/schermo_finto.h"
 #include "support/test_support.h"
 
 #include <cmath>
@@ -19,11 +17,19 @@ class ModelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testsupport::resetProgramState(800, 600);
-        fin_forme::instance().bot_sel->setValue(false);
+        testsupport::resetModelState();
+        schermo().azzera();
+        Schermo::registra(&schermo());
         Geometria::griglia = std::make_shared<platform::Picture>(800, 600);
-        fin_principale::instance().Refresh();
         platform::resetBeepCount();
+    }
+    void TearDown() override { Schermo::registra(nullptr); }
+
+    // What the model asked of the screen.
+    static testsupport::SchermoFinto& schermo()
+    {
+        static testsupport::SchermoFinto s;
+        return s;
     }
 
     static void setCurrent(int kind, double x0, double y0, double ddx, double ddy, double z0 = 0.0, double ddz = 0.0)
@@ -50,10 +56,7 @@ protected:
         }
     }
 
-    static std::vector<testsupport::Segment> live()
-    {
-        return testsupport::segmentsOf(fin_principale::instance().liveItems());
-    }
+    static std::vector<testsupport::Segment> live() { return testsupport::segmentsOf(schermo().vivi); }
 
     static bool allFinite(const std::vector<testsupport::Segment>& segs)
     {

@@ -4,8 +4,6 @@
 
 #include "platform/system.h"
 
-#include <QTest>
-
 namespace {
 
 const QRgb kBlack = platform::hsv(0.0, 0.0, 0.0).rgb();
@@ -52,7 +50,7 @@ protected:
             countAtRequest = Forme::poli_q;
             rowsAtRequest = chainRows();
         });
-        fin_edita::instance().txtforma->setText(QStringLiteral("untouched"));
+        schermo().etichetta = QStringLiteral("untouched");
     }
     void TearDown() override { platform::setMenuEnableHandler(nullptr); }
 
@@ -76,10 +74,10 @@ protected:
         EXPECT_FALSE(Globali::filemodificato);
         EXPECT_EQ(menuRequests, 0);
         EXPECT_EQ(Geometria::griglia, picture);
-        EXPECT_EQ(fin_edita::instance().txtforma->text(), "untouched");
+        EXPECT_EQ(schermo().etichetta, "untouched");
     }
 
-    static QString label() { return fin_edita::instance().txtforma->text(); }
+    static QString label() { return schermo().etichetta; }
 
     int menuRequests = 0;
     int countAtRequest = -1;
@@ -183,7 +181,7 @@ TEST_P(AddInsertion, FollowingElementsMoveAndTheInsertionPointAdvances)
     EXPECT_EQ(Forme::yprec, y0 + 9.7);
     EXPECT_EQ(Forme::zprec, z0 + 5);
     EXPECT_EQ(Forme::forma, 2);
-    EXPECT_EQ(fin_principale::instance().backdrop(), Geometria::griglia);
+    EXPECT_EQ(schermo().sfondo, Geometria::griglia);
 
     // Before the end the backdrop is rebuilt, its deltas left in the current
     // element and the moved elements set apart; at the end the new element
@@ -223,32 +221,9 @@ TEST_F(ChainEdit, FirstElementGoesIntoTheBackdropInBlack)
     EXPECT_EQ(Geometria::griglia->pixel(425, 300), kBlack);
     EXPECT_EQ(live().size(), 1u);
     EXPECT_EQ(live()[0].color.rgb(), kBlack);
-    // After the first element, back is possible and forward is not.
-    fin_edita& e = fin_edita::instance();
-    EXPECT_TRUE(e.bot_scorri(0)->isEnabled());
-    EXPECT_FALSE(e.bot_scorri(2)->isEnabled());
-}
-
-TEST_F(ChainEdit, ClicksInTheMainWindowAddElements)
-{
-    fin_principale& w = fin_principale::instance();
-    w.show();
-    // Snapped to the 10 mm grid: (452, 247) is 50 mm right and 50 mm up.
-    QTest::mouseMove(w.body(), QPoint(452, 247));
-    QTest::mouseClick(w.body(), Qt::LeftButton, {}, QPoint(452, 247));
-    QTest::mouseMove(w.body(), QPoint(519, 248));
-    QTest::mouseClick(w.body(), Qt::LeftButton, {}, QPoint(519, 248));
-    ASSERT_EQ(Forme::poli_q, 2);
-    EXPECT_EQ(Forme::polilinea.row(0), (ElementRow{0, 0, 0, 50, 50, 0, 0}));
-    EXPECT_EQ(Forme::polilinea.row(1), (ElementRow{0, 50, 50, 70, 0, 0, 0}));
-    EXPECT_TRUE(Globali::filemodificato);
-    EXPECT_EQ(Geometria::griglia->pixel(425, 275), kBlack);
-    EXPECT_EQ(Geometria::griglia->pixel(485, 250), kBlack);
-    // A click on the same grid point adds an element of no extent: refused.
-    QTest::mouseMove(w.body(), QPoint(521, 249));
-    QTest::mouseClick(w.body(), Qt::LeftButton, {}, QPoint(521, 249));
-    EXPECT_EQ(Forme::poli_q, 2);
-    EXPECT_EQ(platform::beepCount(), 1);
+    EXPECT_EQ(schermo().sfondo, Geometria::griglia);
+    EXPECT_EQ(schermo().qAlleBottoni, 1);
+    EXPECT_EQ(schermo().dAlleBottoni, 1);
 }
 
 // --- Delete and modify: refused outside edit mode or without a selection.
@@ -269,7 +244,7 @@ TEST_P(NoSelection, OnlyBeeps)
     setChain({{0, 10, 0, 0}, {2, 10, 10, 0}, {0, 0, 10, 3}});
     Forme::poli_q = s.q;
     Forme::poli_d = s.d;
-    fin_forme::instance().bot_sel->setValue(s.edit);
+    schermo().modifica = s.edit;
     setCurrent(5, 1, 2, 3, 4, 5, 6);
     const std::vector<ElementRow> rows = chainRows();
     const platform::PicturePtr picture = Geometria::griglia;
@@ -311,7 +286,7 @@ TEST_P(Delete, FollowingElementsMoveBackAndTheSelectionStaysValid)
     steps.resize(static_cast<size_t>(c.q));
     setChain(steps);
     Forme::poli_d = c.d;
-    fin_forme::instance().bot_sel->setValue(true);
+    schermo().modifica = true;
     const std::vector<ElementRow> before = chainRows();
     const platform::PicturePtr picture = Geometria::griglia;
 
@@ -330,17 +305,13 @@ TEST_P(Delete, FollowingElementsMoveBackAndTheSelectionStaysValid)
     }
     expectConnected();
 
-    // Rebuilt and shown, without a beep here; edit mode holds while elements
-    // remain and is left quietly when the chain becomes empty.
+    // Rebuilt and shown, without a beep here, and the navigation buttons
+    // (and with them the mode) asked to follow.
     EXPECT_NE(Geometria::griglia, picture);
-    EXPECT_EQ(fin_principale::instance().backdrop(), Geometria::griglia);
+    EXPECT_EQ(schermo().sfondo, Geometria::griglia);
     EXPECT_EQ(label(), QString::number(c.selected) + " Line");
-    EXPECT_EQ(fin_forme::instance().bot_sel->value(), c.q > 1);
-    fin_edita& e = fin_edita::instance();
-    EXPECT_EQ(e.bot_scorri(0)->isEnabled(), c.selected != 0);
-    const int remaining = c.q - 1;
-    const int last = remaining > 0 ? remaining - 1 : remaining;
-    EXPECT_EQ(e.bot_scorri(2)->isEnabled(), c.selected != last);
+    EXPECT_EQ(schermo().qAlleBottoni, c.q - 1);
+    EXPECT_EQ(schermo().dAlleBottoni, c.selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Delete,
@@ -366,7 +337,7 @@ TEST_P(Modify, FollowingElementsMoveByTheChangeOfDelta)
     const Modification& c = GetParam();
     setChain({{0, 30, 0, 1}, {4, 10, 20, 2}, {8, 20, 10, 0}, {1, 0, 30, 4}});
     Forme::poli_d = c.d;
-    fin_forme::instance().bot_sel->setValue(true);
+    schermo().modifica = true;
     const std::vector<ElementRow> before = chainRows();
     const ElementRow& old = before[c.d];
     setCurrent(c.kind, old[kX0] + c.x0, old[kY0] + c.y0, c.dx, c.dy, old[kZ0] + c.z0, c.dz);
@@ -383,7 +354,7 @@ TEST_P(Modify, FollowingElementsMoveByTheChangeOfDelta)
     for (int i = c.d + 1; i < 4; ++i)
         EXPECT_EQ(Forme::polilinea.row(i), moved(before[i], c.dx - old[kDX], c.dy - old[kDY], c.dz - old[kDZ])) << i;
     EXPECT_NE(Geometria::griglia, picture);
-    EXPECT_EQ(fin_principale::instance().backdrop(), Geometria::griglia);
+    EXPECT_EQ(schermo().sfondo, Geometria::griglia);
     EXPECT_EQ(label(), QString::number(c.d) + " Line");
 }
 
@@ -397,22 +368,3 @@ INSTANTIATE_TEST_SUITE_P(Cases, Modify,
                                            // The start comes from the current element, compared with nothing.
                                            Modification{"start_from_current", 2, 8, 1.5, -2, 3, 20, 10, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ChainEdit, ClickInEditModeModifiesTheSelectedElement)
-{
-    setChain({{0, 30, 0, 0}, {0, 0, 30, 0}, {0, 30, 0, 0}});
-    fin_forme::instance().bot_sel->setValue(true);
-    Forme::poli_d = 1;
-    fin_principale& w = fin_principale::instance();
-    w.show();
-    Geometria::disegna_griglia();
-    w.aggiorna_puntini();
-    // The pointer at (30, 50) mm makes the selected element (0, 50) long.
-    QTest::mouseMove(w.body(), QPoint(430, 250));
-    QTest::mouseClick(w.body(), Qt::LeftButton, {}, QPoint(430, 250));
-    EXPECT_EQ(Forme::polilinea.row(1), (ElementRow{0, 30, 0, 0, 50, 0, 0}));
-    EXPECT_EQ(Forme::polilinea.row(2), (ElementRow{0, 30, 50, 30, 0, 0, 0}));
-    EXPECT_EQ(Forme::poli_q, 3);
-    EXPECT_TRUE(Globali::filemodificato);
-    EXPECT_EQ(Geometria::griglia->pixel(445, 250), kBlack);
-}

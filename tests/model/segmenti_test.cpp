@@ -85,7 +85,7 @@ TEST_F(Segments, ColourForEveryFlagCombination)
         Geometria::archiaro = c.archiaro;
         Geometria::gri_successivi = c.successivi;
         Geometria::gri_aggiungipict = c.pict;
-        fin_principale::instance().Refresh();
+        schermo().Refresh();
         Geometria::dis_linea(100, 100, 200, 100);
         const auto segs = live();
         ASSERT_EQ(segs.size(), 1u);

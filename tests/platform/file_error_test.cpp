@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/line_reader.h"
+#include "support/dialog_script.h"
 #include "support/test_support.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "platform/line_reader.h"
 
@@ -21,43 +20,6 @@
 #include <unistd.h>
 
 namespace testsupport {
-
-DialogScript::DialogScript()
-{
-    platform::DialogAnswers answers;
-    answers.open = [this](const platform::FileType& type) {
-        openTypes.push_back(type.name);
-        const size_t i = static_cast<size_t>(opens++);
-        return i < openAnswers.size() ? openAnswers[i] : QString();
-    };
-    answers.save = [this](const platform::FileType&, const QString& defaultName, const QString& startFolder) {
-        saveDefaultNames.push_back(defaultName);
-        saveFolders.push_back(startFolder);
-        const size_t i = static_cast<size_t>(saves++);
-        return i < saveAnswers.size() ? saveAnswers[i] : QString();
-    };
-    answers.saveChanges = [this](const platform::SaveQuestionTexts& texts) {
-        questions.push_back(texts.question);
-        const size_t i = static_cast<size_t>(saveChangesAsked++);
-        return i < saveChangesAnswers.size() ? saveChangesAnswers[i] : platform::SaveAnswer::Cancel;
-    };
-    answers.failure = [this](const QString& text, QWidget* over) {
-        failures.push_back(text);
-        failureWindows.push_back(over);
-    };
-    platform::setDialogAnswers(std::move(answers));
-}
-
-DialogScript::~DialogScript() { guardUnansweredMessages(); }
-
-void guardUnansweredMessages()
-{
-    platform::DialogAnswers answers;
-    answers.failure = [](const QString& text, QWidget*) {
-        ADD_FAILURE() << "a message no test answered: " << text.toStdString();
-    };
-    platform::setDialogAnswers(std::move(answers));
-}
 
 std::vector<Segment> segmentsOf(const std::vector<platform::DrawItem>& items)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the tests.
-#include "platform/dialogs.h"
+// Helpers shared by the tests of every layer, the model's included: they
+// need the platform's pictures and files, none of the windows.
 #include "platform/picture.h"
 
 #include <QString>
@@ -10,30 +10,6 @@
 #include <vector>
 
 namespace testsupport {
-
-// Answers the program's dialogs for the lifetime of the object.
-class DialogScript {
-public:
-    DialogScript();
-    ~DialogScript();
-    // Paths the open and save dialogs answer, in order; an empty path cancels.
-    std::vector<QString> openAnswers;
-    std::vector<QString> saveAnswers;
-    std::vector<platform::SaveAnswer> saveChangesAnswers;
-    // What the program asked.
-    std::vector<QString> saveDefaultNames;
-    std::vector<QString> saveFolders; // where each save dialog would open
-    std::vector<QString> openTypes;
-    std::vector<QString> questions;
-    // The messages of failed file commands, and the windows they were over.
-    std::vector<QString> failures;
-    std::vector<QWidget*> failureWindows;
-    int opens = 0, saves = 0, saveChangesAsked = 0;
-};
-
-// Outside a DialogScript, a message about a failed file command fails the
-// test instead of waiting for a click that never comes; test_main sets this.
-void guardUnansweredMessages();
 
 // The segments of a live layer or list of items, for comparisons.
 struct Segment {
