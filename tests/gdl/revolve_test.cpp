@@ -123,7 +123,7 @@ TEST_F(GdlTest, RevolveGivesTheProfileBack)
     EXPECT_FALSE(ex::masaltaprimo);
     EXPECT_EQ(ex::qualetestocontrol, 0);
     ASSERT_FALSE(window().progressi.empty());
-    EXPECT_EQ(window().progressi.back().valore, 0);
+    EXPECT_EQ(window().progressi.back(), 0);
 }
 
 TEST_F(GdlTest, RevolveWrittenTwiceIsTheSame)

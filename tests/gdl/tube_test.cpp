@@ -75,7 +75,7 @@ TEST_F(GdlTest, TubeWritesEachChainAtItsOwnResolution)
     EXPECT_EQ(Forme::risoluzione, 6);
     EXPECT_EQ(ex::qualetestocontrol, 1);
     ASSERT_FALSE(window().progressi.empty());
-    EXPECT_EQ(window().progressi.back().valore, 0);
+    EXPECT_EQ(window().progressi.back(), 0);
 }
 
 // The path starts at the origin even when its first element does not; the

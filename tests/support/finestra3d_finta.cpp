@@ -26,12 +26,8 @@ double Finestra3dFinta::angoloRivoluzione() { return platform::Val(angoloTesto);
 
 bool Finestra3dFinta::opzione(int i) { return i >= 0 && i < 4 && opzioni[i]; }
 
-void Finestra3dFinta::progresso(int valore, bool subito) { progressi.push_back({valore, subito}); }
+void Finestra3dFinta::progresso(int valore, bool) { progressi.push_back(valore); }
 
-void Finestra3dFinta::controllaEAggiorna()
-{
-    ++aggiornamenti;
-    riempi();
-}
+void Finestra3dFinta::controllaEAggiorna() { riempi(); }
 
 } // namespace testsupport

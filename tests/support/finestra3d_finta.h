@@ -1,7 +1,9 @@
 #pragma once
 // A "Create 3D" window for the generator's tests: the texts of its fields
 // and its option boxes as plain values, filled from the settings the way
-// the window's refill fills its controls, and a record of the progress bar.
+// the window's refill fills its controls (its checks and refill after the
+// generator has taken the values are the refill alone), and a record of the
+// progress bar.
 #include "gdl/finestra3d.h"
 
 #include <QString>
@@ -24,14 +26,8 @@ public:
     QString angoloTesto = QStringLiteral("180");
     bool opzioni[4] = {true, false, false, false};
 
-    // Every value the progress bar was set to, in order, each with whether
-    // it was to be repainted at once; and the checks-and-refills asked for.
-    struct Passo {
-        int valore;
-        bool subito;
-    };
-    std::vector<Passo> progressi;
-    int aggiornamenti = 0;
+    // Every value the progress bar was set to, in order.
+    std::vector<int> progressi;
 
     double scalaProfilo() override;
     double scalaPercorso() override;

@@ -9,9 +9,7 @@ SchermoFinto::SchermoFinto() : m_superficie([this](const platform::DrawItem& ite
 void SchermoFinto::azzera()
 {
     vivi.clear();
-    refresh = 0;
     sfondo.reset();
-    sfondiImpostati = 0;
     evidenziatore = QPoint(-1, -1);
     coloreEvidenziatore = QColor();
     etichetta.clear();
@@ -26,17 +24,9 @@ void SchermoFinto::disegna_segmento(const platform::CurveShape& segmento, int x,
     m_superficie.DrawObject(segmento, x, y);
 }
 
-void SchermoFinto::Refresh()
-{
-    vivi.clear();
-    ++refresh;
-}
+void SchermoFinto::Refresh() { vivi.clear(); }
 
-void SchermoFinto::setBackdrop(const platform::PicturePtr& picture)
-{
-    sfondo = picture;
-    ++sfondiImpostati;
-}
+void SchermoFinto::setBackdrop(const platform::PicturePtr& picture) { sfondo = picture; }
 
 void SchermoFinto::sposta_evidenziatore(int left, int top) { evidenziatore = QPoint(left, top); }
 

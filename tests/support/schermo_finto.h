@@ -21,9 +21,7 @@ public:
 
     // What the model asked for.
     std::vector<platform::DrawItem> vivi; // the live layer since the last Refresh
-    int refresh = 0;
     platform::PicturePtr sfondo;
-    int sfondiImpostati = 0;
     QPoint evidenziatore{-1, -1};
     QColor coloreEvidenziatore;
     QString etichetta;
