@@ -73,4 +73,15 @@ int EditFieldIntero::scartati(const QString& text)
     return n;
 }
 
-void EditFieldIntero::Event_LostFocus() { setTextFromProgram(filtraIntero(text())); }
+void EditFieldIntero::Event_LostFocus()
+{
+    if (!isModified())
+        return;
+    const QString prima = text();
+    const qsizetype punto = prima.indexOf(u'.');
+    const QString filtrato = filtraIntero(punto < 0 ? prima : prima.left(punto));
+    if (filtrato == prima)
+        return;
+    setTextFromProgram(filtrato);
+    emit riscritto();
+}

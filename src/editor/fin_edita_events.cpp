@@ -23,22 +23,22 @@ void fin_edita::collegaGestori()
     // effect (keyDown fires after the field has handled the key, Return
     // included, before the default button acts); textEdited also covers
     // edits that come without a key, such as pasting from the context menu.
-    // The field's own filter, connected when it was made, runs first when
-    // it loses the focus; where it rewrites the text as another number (a
-    // fraction the program wrote, such as a delta the pointer gave at a
-    // zoom), the delta takes the rewritten value too.
-    auto colleghi = [this](EditFieldIntero* field, bool (fin_edita::*handler)(const QString&), const double* delta) {
-        connect(field, &platform::EditField::keyDown, this,
-                [this, handler](const QString& key) { (this->*handler)(key); });
-        connect(field, &QLineEdit::textEdited, this, [this, handler](const QString&) { (this->*handler)(QString()); });
-        connect(field, &platform::EditField::lostFocus, this, [this, field, handler, delta] {
-            if (platform::Val(field->text()) != *delta)
-                (this->*handler)(QString());
+    // A key that finds the program's text unedited (Return, an arrow) reads
+    // nothing: that text may show the delta rounded to 15 digits.
+    // When leaving the field rewrites an edited text (its filter runs first),
+    // the delta takes the rewritten value too; a text the program wrote and
+    // the user left alone keeps the delta it came from, to the last bit.
+    auto colleghi = [this](EditFieldIntero* field, bool (fin_edita::*handler)(const QString&)) {
+        connect(field, &platform::EditField::keyDown, this, [this, field, handler](const QString& key) {
+            if (field->isModified())
+                (this->*handler)(key);
         });
+        connect(field, &QLineEdit::textEdited, this, [this, handler](const QString&) { (this->*handler)(QString()); });
+        connect(field, &EditFieldIntero::riscritto, this, [this, handler] { (this->*handler)(QString()); });
     };
-    colleghi(efxdelta, &fin_edita::efxdelta_KeyDown, &Forme::dx);
-    colleghi(efydelta, &fin_edita::efydelta_KeyDown, &Forme::dy);
-    colleghi(efzdelta, &fin_edita::efzdelta_KeyDown, &Forme::dz);
+    colleghi(efxdelta, &fin_edita::efxdelta_KeyDown);
+    colleghi(efydelta, &fin_edita::efydelta_KeyDown);
+    colleghi(efzdelta, &fin_edita::efzdelta_KeyDown);
     for (const auto& [index, button] : bot_scorri) {
         const int i = index;
         connect(button, &QPushButton::clicked, this, [this, i] { bot_scorri_Action(i); });

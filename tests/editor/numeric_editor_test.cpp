@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -37,8 +38,29 @@ INSTANTIATE_TEST_SUITE_P(Texts, IntegerFilter,
                                                       "2",
                                                       "2"}));
 
-TEST(IntegerField, FiltersItsTextWhenItLosesTheFocus)
+// Leaving the field filters what the user edited and never changes the
+// size of the number: a text the program wrote and the user left alone
+// stays as it is, and an edited one that holds the program's point keeps
+// its whole part.
+struct LeaveCase {
+    const char* scritto; // what the program wrote
+    int cursore;         // where the user's keys go (-1: none pressed)
+    const char* tasti;   // typed; "\b" is a backspace
+    const char* lasciato;
+};
+
+void PrintTo(const LeaveCase& c, std::ostream* os)
 {
+    *os << '"' << c.scritto << "\" +";
+    for (const char* k = c.tasti; *k; ++k)
+        *os << (*k == '\b' ? " Backspace" : std::string(" ") + *k);
+}
+
+class IntegerFieldLeft : public ::testing::TestWithParam<LeaveCase> {};
+
+TEST_P(IntegerFieldLeft, KeepsTheSizeOfItsNumber)
+{
+    const LeaveCase& c = GetParam();
     QWidget window;
     auto* field = new EditFieldIntero(&window);
     auto* other = new EditFieldIntero(&window);
@@ -46,12 +68,34 @@ TEST(IntegerField, FiltersItsTextWhenItLosesTheFocus)
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    field->setTextFromProgram("-1.2x5"); // as the program may write it
+    field->setFocus();
+    field->setTextFromProgram(QString::fromLatin1(c.scritto));
+    if (c.cursore >= 0) {
+        field->setCursorPosition(c.cursore);
+        for (const char* k = c.tasti; *k; ++k) {
+            if (*k == '\b')
+                QTest::keyClick(field, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(field, QString(QChar::fromLatin1(*k)));
+        }
+    }
+    other->setFocus();
+    EXPECT_EQ(field->text(), QString::fromLatin1(c.lasciato));
+    EXPECT_EQ(other->text(), "");
+    // Left once more, unedited, it stays.
     field->setFocus();
     other->setFocus();
-    EXPECT_EQ(field->text(), "-125");
-    EXPECT_EQ(other->text(), "");
+    EXPECT_EQ(field->text(), QString::fromLatin1(c.lasciato));
 }
+
+INSTANTIATE_TEST_SUITE_P(Texts, IntegerFieldLeft,
+                         ::testing::Values(LeaveCase{"-82.9152542372881", -1, "", "-82.9152542372881"},
+                                           LeaveCase{"-1.2x5", -1, "", "-1.2x5"}, LeaveCase{"007", -1, "", "007"},
+                                           LeaveCase{"-82.9152", 8, "7", "-82"}, LeaveCase{"12.5", 0, "3", "312"},
+                                           LeaveCase{"12.5", 0, "-", "-12"}, LeaveCase{"0.5", 1, "\b", "0"},
+                                           LeaveCase{"-0.25", 2, "\b", "0"}, LeaveCase{"12.5", 4, "\b\b", "12"},
+                                           LeaveCase{"", 0, "007", "7"}, LeaveCase{"", 0, "-", "0"},
+                                           LeaveCase{"7", 1, "25", "725"}));
 
 // What the filter would drop is refused as it is typed or pasted, with the
 // beep, so that a typed text keeps its value when the field is left.
@@ -258,8 +302,7 @@ TEST_F(NumericEditor, OkInEditModeModifiesTheSelectedElement)
 // The delta and the field agree at every moment. A point typed into ΔX is
 // refused at once, so "1.5" gives 15 in the field and in the element, and
 // leaving the field changes neither; a text the program wrote with a
-// fraction, which the filter rewrites when the field is left, gives the
-// element the rewritten value.
+// fraction is kept when the field is left.
 TEST_F(NumericEditor, TheDeltaIsWhatTheFieldShowsAfterEveryKeyOkAndLeaving)
 {
     EditFieldIntero* campo = edita().efxdelta;
@@ -285,19 +328,18 @@ TEST_F(NumericEditor, TheDeltaIsWhatTheFieldShowsAfterEveryKeyOkAndLeaving)
     EXPECT_EQ(campo->text(), "15");
     concorda("after leaving");
 
-    // The selected element's delta as a drawing at a zoom gives it.
+    // The selected element's delta as a drawing at a zoom gives it: leaving
+    // the field keeps it, and so does "ok".
     catena({{0, 0, 0, 12.5, 0, 0, 0}});
     modoModifica(0);
     principale().aggiorna_puntini();
     EXPECT_EQ(campo->text(), "12.5");
     concorda("shown");
     lascia();
-    EXPECT_EQ(campo->text(), "125");
-    concorda("rewritten by the filter");
-    // The row changes only with "ok", to what the field shows.
-    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDX), 12.5);
+    EXPECT_EQ(campo->text(), "12.5");
+    concorda("left unedited");
     premi(edita().bot_scorri(4));
-    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDX), 125);
+    EXPECT_DOUBLE_EQ(Forme::polilinea(0, kDX), 12.5);
 }
 
 struct StepCase {
