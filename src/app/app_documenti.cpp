@@ -48,7 +48,7 @@ bool salvaConNome()
 {
     const QString proposed = Globali::fileattuale.isEmpty() ? QStringLiteral("file.mdn")
                                                             : platform::fileName(Globali::fileattuale);
-    const QString path = platform::showSaveDialog(FileTypes::pModanovafileModanovaform, proposed);
+    const QString path = platform::showSaveDialog(finestraDelComando(), FileTypes::pModanovafileModanovaform, proposed);
     if (path.isEmpty())
         return false;
     return App::filesalva(path);
@@ -75,7 +75,7 @@ bool salvaModifiche()
 {
     if (!Globali::filemodificato)
         return true;
-    switch (platform::askSaveChanges(questionTexts())) {
+    switch (platform::askSaveChanges(finestraDelComando(), questionTexts())) {
     case platform::SaveAnswer::Save:
         if (Globali::fileattuale.isEmpty())
             return salvaConNome();
@@ -105,7 +105,7 @@ bool _FileOpen_Action()
 {
     if (!salvaModifiche())
         return false;
-    Globali::apri_file(platform::showOpenDialog(FileTypes::pModanovafileModanovaform));
+    Globali::apri_file(platform::showOpenDialog(finestraDelComando(), FileTypes::pModanovafileModanovaform));
     return false;
 }
 

@@ -48,7 +48,7 @@ QString cartellaTestoGdl()
 // risoluzione holds line 1 as written (the slot keeps it unrounded).
 std::optional<documento::Drawing> leggiSezioneDisegno(double& risoluzione)
 {
-    const QString path = platform::showOpenDialog(FileTypes::pModanovafileModanovaform);
+    const QString path = platform::showOpenDialog(&fin_3d::instance(), FileTypes::pModanovafileModanovaform);
     if (path.isEmpty())
         return std::nullopt;
     documento::ReadError error;
@@ -229,7 +229,8 @@ void conTesto(fin_3d& w, const std::function<void()>& comando)
 // would hold a number that overflowed beeps: nothing is written then.
 void fin_3d::PushButton2_Action()
 {
-    const QString path = platform::showSaveDialog(FileTypes::pText, QStringLiteral("testogdl"), cartellaTestoGdl());
+    const QString path = platform::showSaveDialog(this, FileTypes::pText, QStringLiteral("testogdl"),
+                                                  cartellaTestoGdl());
     if (path.isEmpty())
         return;
     g_cartellaTestoGdl = QFileInfo(path).absolutePath();

@@ -12,6 +12,8 @@
 #include "model/geometria.h"
 #include "platform/conversions.h"
 
+#include <QPointer>
+
 #include <utility>
 
 using esportazione::daticreatred;
@@ -85,6 +87,10 @@ void fin_3d::aggiornadati()
     const int perc_q = esportazione::perc_q;
     const int profopath = esportazione::profopath;
 
+    // A control disabled here, even for a moment, loses the keyboard focus;
+    // an enabled one gets it back at the end.
+    const QPointer<QWidget> focus = focusWidget();
+
     // Enabling: everything that depends on the data off, then on again by rule.
     PushButton2->setEnabled(false);
     PushButton3->setEnabled(false);
@@ -147,6 +153,9 @@ void fin_3d::aggiornadati()
         efdelta3d(i)->setTextFromProgram(Str15Digits(daticreatred[i]));
     for (int i = 0; i <= 3; ++i)
         CheckB(i)->setValue(daticreatred[i + 6] == 2.0);
+
+    if (focus && focus != focusWidget() && focus->isEnabled())
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void fin_3d::ritorna()

@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include "platform/focus_return.h"
 #include "platform/locale_file_model.h"
 
 #include <QApplication>
@@ -71,23 +72,34 @@ void prepara(QFileDialog& dialog)
     dialog.resize(size);
 }
 
+// The window a dialog opens over: the command's, else the active one.
+QWidget* sopra(QWidget* over) { return over ? over->window() : QApplication::activeWindow(); }
+
+// Runs a modal dialog, then gives the keyboard back to where it was.
+int esegui(QDialog& dialog)
+{
+    FocusReturn back(dialog.parentWidget());
+    return dialog.exec();
+}
+
 // The one path the dialog gives, or an empty string when it was cancelled.
 QString scelto(QFileDialog& dialog)
 {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (esegui(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
 }
 
 } // namespace
 
-QString showOpenDialog(const FileType& type)
+QString showOpenDialog(QWidget* over, const FileType& type)
 {
+    over = sopra(over);
     QString chosen;
     if (g_answers.open) {
-        chosen = g_answers.open(type);
+        chosen = g_answers.open(type, over);
     } else {
-        QFileDialog dialog(QApplication::activeWindow(), QString(), g_lastFolder, filterFor(type));
+        QFileDialog dialog(over, QString(), g_lastFolder, filterFor(type));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         prepara(dialog);
@@ -98,15 +110,16 @@ QString showOpenDialog(const FileType& type)
     return chosen;
 }
 
-QString showSaveDialog(const FileType& type, const QString& defaultName, const QString& startFolder)
+QString showSaveDialog(QWidget* over, const FileType& type, const QString& defaultName, const QString& startFolder)
 {
+    over = sopra(over);
     const bool documento = startFolder.isEmpty();
     const QString folder = documento ? g_lastFolder : startFolder;
     QString chosen;
     if (g_answers.save) {
-        chosen = g_answers.save(type, defaultName, folder);
+        chosen = g_answers.save(type, defaultName, folder, over);
     } else {
-        QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filterFor(type));
+        QFileDialog dialog(over, QString(), folder, filterFor(type));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // A name typed without an extension gets the type's own.
         const QStringList extensions = extensionsOf(type);
@@ -121,11 +134,12 @@ QString showSaveDialog(const FileType& type, const QString& defaultName, const Q
     return chosen;
 }
 
-SaveAnswer askSaveChanges(const SaveQuestionTexts& texts)
+SaveAnswer askSaveChanges(QWidget* over, const SaveQuestionTexts& texts)
 {
+    over = sopra(over);
     if (g_answers.saveChanges)
-        return g_answers.saveChanges(texts);
-    QMessageBox box(QApplication::activeWindow());
+        return g_answers.saveChanges(texts, over);
+    QMessageBox box(over);
     box.setIcon(QMessageBox::Warning);
     box.setText(texts.question);
     QPushButton* save = box.addButton(texts.save, QMessageBox::AcceptRole);
@@ -133,7 +147,7 @@ SaveAnswer askSaveChanges(const SaveQuestionTexts& texts)
     QPushButton* cancel = box.addButton(texts.cancel, QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
-    box.exec();
+    esegui(box);
     if (box.clickedButton() == save)
         return SaveAnswer::Save;
     if (box.clickedButton() == dontSave)
@@ -143,8 +157,7 @@ SaveAnswer askSaveChanges(const SaveQuestionTexts& texts)
 
 void showFileFailure(QWidget* over, const QString& text)
 {
-    if (!over)
-        over = QApplication::activeWindow();
+    over = sopra(over);
     if (g_answers.failure) {
         g_answers.failure(text, over);
         return;
@@ -152,7 +165,7 @@ void showFileFailure(QWidget* over, const QString& text)
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok, over);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    esegui(box);
 }
 
 void setDialogAnswers(DialogAnswers answers) { g_answers = std::move(answers); }

@@ -1,8 +1,10 @@
 #pragma once
 // Modal questions the program asks: the open and save file dialogs, the
 // "save the changes?" question and the message about a file command that
-// failed. Each goes through one seam that tests can answer in place of the
-// user.
+// failed. Each opens centred over the window of its command (the active
+// window when none is given), and when it closes the window that was active
+// before it is active again, with the focus it had. Each goes through one
+// seam that tests can answer in place of the user.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -22,8 +24,9 @@ struct FileType {
 // remember the folder chosen. A save dialog given a start folder opens there
 // instead and leaves the documents' folder as it was: its caller keeps its
 // own.
-QString showOpenDialog(const FileType& type);
-QString showSaveDialog(const FileType& type, const QString& defaultName, const QString& startFolder = QString());
+QString showOpenDialog(QWidget* over, const FileType& type);
+QString showSaveDialog(QWidget* over, const FileType& type, const QString& defaultName,
+                       const QString& startFolder = QString());
 
 enum class SaveAnswer { Save, DontSave, Cancel };
 
@@ -33,22 +36,21 @@ struct SaveQuestionTexts {
     QString dontSave;
     QString cancel;
 };
-SaveAnswer askSaveChanges(const SaveQuestionTexts& texts);
+SaveAnswer askSaveChanges(QWidget* over, const SaveQuestionTexts& texts);
 
-// A file command that failed: a message box over the window of the command
-// (the active window when none is given) with the text and one OK button,
-// which the user closes. The caller beeps as it refuses.
+// A file command that failed: a message box with the text and one OK
+// button, which the user closes. The caller beeps as it refuses.
 void showFileFailure(QWidget* over, const QString& text);
 
 // Test seam: while a handler is set it answers in place of the real dialog.
+// Each handler also sees the window the dialog would open over.
 struct DialogAnswers {
-    std::function<QString(const FileType&)> open;
+    std::function<QString(const FileType&, QWidget* over)> open;
     // Sees the folder the dialog would open in (empty: Qt's choice, the
     // working folder). A path it gives counts as chosen there.
-    std::function<QString(const FileType&, const QString& defaultName, const QString& startFolder)> save;
-    std::function<SaveAnswer(const SaveQuestionTexts&)> saveChanges;
-    // Sees the failure's text and the window it was shown over; the message
-    // counts as read and closed.
+    std::function<QString(const FileType&, const QString& defaultName, const QString& startFolder, QWidget* over)> save;
+    std::function<SaveAnswer(const SaveQuestionTexts&, QWidget* over)> saveChanges;
+    // Sees the failure's text; the message counts as read and closed.
     std::function<void(const QString& text, QWidget* over)> failure;
 };
 void setDialogAnswers(DialogAnswers answers);

@@ -235,6 +235,17 @@ void Window::closeEvent(QCloseEvent* event)
     Event_Close();
     forgetInstance();
     event->accept();
+    if (m_return)
+        m_return->giveBack();
+}
+
+void Window::showEvent(QShowEvent* event)
+{
+    // Shown, the window is not active yet: the active one is the window of
+    // the command that shows it.
+    if (m_frame == FrameKind::MovableModal && !m_return)
+        m_return = std::make_unique<FocusReturn>();
+    QWidget::showEvent(event);
 }
 
 void Window::changeEvent(QEvent* event)

@@ -1,10 +1,12 @@
 #pragma once
 // The program's windows: a backdrop picture under a live layer of drawn
 // shapes, the events the program handles, and one instance per window class.
+#include "platform/focus_return.h"
 #include "platform/picture.h"
 
 #include <QCursor>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QMenuBar;
@@ -141,6 +143,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
     template <class T> friend class SingleWindow;
@@ -179,6 +182,9 @@ private:
     bool m_fixedSize = false;
     // Set while Close() closes the window.
     bool m_closingByProgram = false;
+    // A modal window gives the keyboard back, when it closes, to the window
+    // that was active when it came up.
+    std::unique_ptr<FocusReturn> m_return;
 
     // The states the program's windows never take: minimised, maximised,
     // full screen.

@@ -153,7 +153,7 @@ TEST_F(AppTest, TheQuestionSpeaksTheCurrentLanguage)
     disegna();
     std::vector<platform::SaveQuestionTexts> asked;
     platform::DialogAnswers answers;
-    answers.saveChanges = [&asked](const platform::SaveQuestionTexts& t) {
+    answers.saveChanges = [&asked](const platform::SaveQuestionTexts& t, QWidget*) {
         asked.push_back(t);
         return platform::SaveAnswer::Cancel;
     };

@@ -55,7 +55,7 @@ Riga leggiDialogo(const QString& folder, const QString& name)
         }
         dialog->reject();
     });
-    platform::showSaveDialog(platform::FileType{QStringLiteral("text"), QStringLiteral(".txt")},
+    platform::showSaveDialog(nullptr, platform::FileType{QStringLiteral("text"), QStringLiteral(".txt")},
                              QStringLiteral("testogdl"), folder);
     return riga;
 }

@@ -26,6 +26,8 @@ public:
     // The messages of failed file commands, and the windows they were over.
     std::vector<QString> failures;
     std::vector<QWidget*> failureWindows;
+    // The window each dialog, question and message would open over, in order.
+    std::vector<QWidget*> windows;
     int opens = 0, saves = 0, saveChangesAsked = 0;
 };
 
