@@ -7,10 +7,11 @@ platform::FileType pModanovafileModanovaform;
 
 void _Initialize()
 {
-    pText.name = QStringLiteral("text");
+    // English until the interface's language names them.
+    pText.name = QStringLiteral("Text");
     pText.extensions = QStringLiteral(".txt");
 
-    pModanovafileModanovaform.name = QStringLiteral("modanovafile/modanovaform");
+    pModanovafileModanovaform.name = QStringLiteral("Modanova documents");
     pModanovafileModanovaform.extensions = QStringLiteral(".mdn");
 }
 

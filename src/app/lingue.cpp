@@ -1,5 +1,6 @@
 #include "app/lingue.h"
 
+#include "app/filetypes.h"
 #include "app/globali.h"
 #include "app/tendine.h"
 #include "platform/qt_language.h"
@@ -47,6 +48,8 @@ constexpr std::array<Testo, kBersagli> kTesti = {{
     {B::PushButton2, "Save..", "Registra.."},
     {B::PushButton3, "Copy", "Copia"},
     {B::PushButton1, "Done", "Chiudi"},
+    {B::TipoDocumento, "Modanova documents", "Documenti Modanova"},
+    {B::TipoTesto, "Text", "Testo"},
 }};
 
 constexpr bool pieno(const char* text) { return text != nullptr && text[0] != '\0'; }
@@ -108,6 +111,15 @@ namespace lingue {
 
 bool scrivi(Bersaglio bersaglio, const QString& text)
 {
+    // The file dialogs take a type's name each time they open.
+    if (bersaglio == Bersaglio::TipoDocumento) {
+        FileTypes::pModanovafileModanovaform.name = text;
+        return true;
+    }
+    if (bersaglio == Bersaglio::TipoTesto) {
+        FileTypes::pText.name = text;
+        return true;
+    }
     if (scrivi3d(bersaglio, text))
         return true;
     const std::optional<Tendine::Voce> voce = voceDi(bersaglio);

@@ -16,7 +16,8 @@ struct ReadError;
 namespace lingue {
 
 // Where a text of the interface goes: the menu bar's items in the order
-// they are written, then the "Create 3D" window's title and its controls.
+// they are written, then the "Create 3D" window's title and its controls,
+// then the names of the file types the file dialogs filter by.
 enum class Bersaglio {
     FileMenu,
     FileNew,
@@ -50,8 +51,10 @@ enum class Bersaglio {
     PushButton2,
     PushButton3,
     PushButton1,
+    TipoDocumento, // the program's documents
+    TipoTesto,     // the GDL text
 };
-inline constexpr std::size_t kBersagli = static_cast<std::size_t>(Bersaglio::PushButton1) + 1;
+inline constexpr std::size_t kBersagli = static_cast<std::size_t>(Bersaglio::TipoTesto) + 1;
 
 struct Testo {
     Bersaglio bersaglio;
@@ -63,11 +66,11 @@ struct Testo {
 // order of Bersaglio (the build checks that none is missing or empty).
 const std::array<Testo, kBersagli>& testi();
 
-// Writes a text to its target: a menu bar's item or a "Create 3D" control;
-// false for a target that has no place to go.
+// Writes a text to its target: a menu bar's item, a "Create 3D" control or
+// a file type's name; false for a target that has no place to go.
 bool scrivi(Bersaglio bersaglio, const QString& text);
 // Writes a text to its target in the "Create 3D" window (making the window
-// when it does not exist yet); false for a target of the menu bar.
+// when it does not exist yet); false for a target outside that window.
 bool scrivi3d(Bersaglio bersaglio, const QString& text);
 
 // The messages of a file command that failed, in the current language:

@@ -31,7 +31,9 @@ bool scrivi3d(Bersaglio bersaglio, const QString& text)
     case B::EditCut:
     case B::EditCopy:
     case B::EditPaste:
-    case B::EditClear: return false;
+    case B::EditClear:
+    case B::TipoDocumento:
+    case B::TipoTesto: return false;
     default: break;
     }
     fin_3d& w = fin_3d::instance();

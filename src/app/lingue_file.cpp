@@ -80,6 +80,10 @@ QString erroreSalvataggio(const QString& path, const platform::FileError& e)
         motivo = tr("There is no permission to write in that folder.",
                     "Non si ha il permesso di scrivere in quella cartella.");
         break;
+    case K::Unreplaceable:
+        motivo = tr("The file itself cannot be replaced: it is locked or protected against changes.",
+                    "Il file stesso non può essere sostituito: è bloccato o protetto dalle modifiche.");
+        break;
     case K::NoFolder: motivo = tr("The folder does not exist.", "La cartella non esiste."); break;
     case K::BadName: motivo = tr("The name is not allowed.", "Il nome non è consentito."); break;
     default: motivo = tr("The system reported: %1.", "Il sistema ha segnalato: %1.").arg(sistema(e)); break;

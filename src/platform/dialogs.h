@@ -15,7 +15,7 @@ namespace platform {
 
 // A kind of file as the dialogs filter it.
 struct FileType {
-    QString name;       // the type's name, e.g. "text"
+    QString name;       // the type's name, e.g. "Text"
     QString extensions; // e.g. ".mdn"; empty for any file
 };
 

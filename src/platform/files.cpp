@@ -33,14 +33,9 @@ void AtomicFile::fallito()
     m_ok = false;
     if (m_error)
         return;
-    int code = errno;
-    if (code == 0) {
-        // Qt did not leave the system's reason behind: what can be seen of
-        // the folder tells the likeliest one.
-        const QFileInfo folder(QFileInfo(m_path).absolutePath());
-        code = !folder.exists() ? ENOENT : !folder.isDir() ? ENOTDIR : !folder.isWritable() ? EACCES : EIO;
-    }
-    m_error = writeError(code);
+    // When Qt left no reason behind (errno 0), the folder and the file
+    // there tell the likeliest one.
+    m_error = writeErrorAt(m_path, errno);
 }
 
 AtomicFile::~AtomicFile()

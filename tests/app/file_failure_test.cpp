@@ -30,15 +30,16 @@ struct Bersaglio {
     QString (*prepara)(const QDir& dir);
     long long limite; // a file-size limit while saving, or -1
     bool permessi;    // permissions hold, also for root
+    bool immutabile;  // the target is made immutable while saving
     const char* english;
     const char* italiano;
 };
 
 const Bersaglio kBersagli[] = {
-    {"size_limit", [](const QDir& d) { return d.filePath("doc.mdn"); }, 0, false,
+    {"size_limit", [](const QDir& d) { return d.filePath("doc.mdn"); }, 0, false, false,
      "The file would be larger than the system allows.",
      "Il file supererebbe la dimensione massima che il sistema consente."},
-    {"missing_folder", [](const QDir& d) { return d.filePath("manca/doc.mdn"); }, -1, false,
+    {"missing_folder", [](const QDir& d) { return d.filePath("manca/doc.mdn"); }, -1, false, false,
      "The folder does not exist.", "La cartella non esiste."},
     {"folder_is_a_file",
      [](const QDir& d) {
@@ -46,17 +47,35 @@ const Bersaglio kBersagli[] = {
          f.open(QIODevice::WriteOnly);
          return d.filePath("file/doc.mdn");
      },
-     -1, false, "The folder does not exist.", "La cartella non esiste."},
+     -1, false, false, "The folder does not exist.", "La cartella non esiste."},
     {"read_only_folder",
      [](const QDir& d) {
          d.mkdir("chiusa");
          QFile::setPermissions(d.filePath("chiusa"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
          return d.filePath("chiusa/doc.mdn");
      },
-     -1, true, "There is no permission to write in that folder.",
+     -1, true, false, "There is no permission to write in that folder.",
      "Non si ha il permesso di scrivere in quella cartella."},
-    {"name_too_long", [](const QDir& d) { return d.filePath(QString(300, 'n') + ".mdn"); }, -1, false,
+    {"name_too_long", [](const QDir& d) { return d.filePath(QString(300, 'n') + ".mdn"); }, -1, false, false,
      "The name is not allowed.", "Il nome non è consentito."},
+    // A file that is there and cannot be replaced, in a folder that may be
+    // written. An empty path: this machine cannot make the case.
+    {"immutable_file",
+     [](const QDir& d) {
+         QFile f(d.filePath("doc.mdn"));
+         f.open(QIODevice::WriteOnly);
+         f.write("vecchio");
+         return f.fileName();
+     },
+     -1, false, true, "The file itself cannot be replaced: it is locked or protected against changes.",
+     "Il file stesso non può essere sostituito: è bloccato o protetto dalle modifiche."},
+    {"another_users_file_in_a_sticky_folder",
+     [](const QDir& d) {
+         d.mkdir("comune");
+         return testsupport::anotherUsersFile(d.filePath("comune"), "doc.mdn");
+     },
+     -1, true, false, "The file itself cannot be replaced: it is locked or protected against changes.",
+     "Il file stesso non può essere sostituito: è bloccato o protetto dalle modifiche."},
 };
 
 enum class Comando { Save, SaveAs, SaveQuestionBeforeNew };
@@ -79,6 +98,15 @@ TEST_P(SaveFailure, NamesTheFileAndTheReasonAndChangesNothing)
         Globali::local_ita();
     const QDir dir(percorso(QString()));
     const QString target = c.bersaglio.prepara(dir);
+    if (target.isEmpty())
+        GTEST_SKIP() << "this user may not give a file to another";
+    std::optional<testsupport::Immutable> immutabile;
+    if (c.bersaglio.immutabile) {
+        immutabile.emplace(target);
+        if (!immutabile->held())
+            GTEST_SKIP() << "the file system or this user may not make a file immutable";
+    }
+    const QByteArray vecchio = leggi(target);
     // The document was saved there once (or so it believes): Save and the
     // save question write to it again.
     disegna();
@@ -115,6 +143,7 @@ TEST_P(SaveFailure, NamesTheFileAndTheReasonAndChangesNothing)
     EXPECT_EQ(platform::beepCount(), 1);
     EXPECT_TRUE(stato() == prima);
     EXPECT_EQ(testsupport::fileNames(dir.path()), file);
+    EXPECT_EQ(leggi(target), vecchio);
 }
 
 std::vector<Salvataggio> salvataggi()

@@ -7,8 +7,15 @@
 #include "create3d/fin_3d.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -133,6 +140,52 @@ TEST(Languages, QtsOwnTextsFollowTheInterface)
     EXPECT_EQ(cancel(), "Cancel");
     Globali::local_ita();
     EXPECT_EQ(cancel(), "Annulla");
+}
+
+// The real file dialogs filter by the types' names in the interface's
+// language, with the extensions as they were: documents in Open.. and Save
+// as.., the GDL text in the "Create 3D" window's Save...
+TEST_F(AppTest, FileDialogsNameTheTypesInTheInterfacesLanguage)
+{
+    avvia();
+    // A stored profile to turn: "Save.." is enabled.
+    poni(esportazione::sagoma, esportazione::sago_q, {{0, 0, 0, 50, 0, 0, 0}, {2, 50, 0, 30, 30, 0, 0}});
+    esportazione::profopath = 1;
+    // The filters of the dialog the command opens, which is then cancelled.
+    const auto filtri = [](const std::function<void()>& comando) {
+        auto letti = std::make_shared<QStringList>();
+        QTimer::singleShot(0, [letti] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                *letti = dialog->nameFilters();
+                dialog->reject();
+            }
+        });
+        comando();
+        return *letti;
+    };
+    struct Caso {
+        bool italiano;
+        const char* documenti;
+        const char* testo;
+    };
+    for (const Caso& c : {Caso{true, "Documenti Modanova (*.mdn)", "Testo (*.txt)"},
+                          Caso{false, "Modanova documents (*.mdn)", "Text (*.txt)"}}) {
+        SCOPED_TRACE(c.documenti);
+        if (c.italiano)
+            Globali::local_ita();
+        else
+            Globali::local_usa();
+        Tendine& bar = Tendine::instance();
+        EXPECT_EQ(filtri([&] { bar.item("FileOpen")->trigger(); }), QStringList{c.documenti});
+        EXPECT_EQ(filtri([&] { bar.item("FileSaveas")->trigger(); }), QStringList{c.documenti});
+        bar.item("FileCreate3D")->trigger();
+        fin_3d& w = fin_3d::instance();
+        ASSERT_TRUE(w.isVisible());
+        EXPECT_EQ(filtri([&] { QTest::mouseClick(w.PushButton2, Qt::LeftButton); }), QStringList{c.testo});
+        QTest::mouseClick(w.PushButton1, Qt::LeftButton);
+        testsupport::processEvents();
+        EXPECT_FALSE(w.isVisible());
+    }
 }
 
 } // namespace

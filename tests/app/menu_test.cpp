@@ -219,7 +219,7 @@ TEST_F(AppTest, TheItemsRunTheirCommands)
                                   platform::SaveAnswer::DontSave};
     bar.item("FileOpen")->trigger();
     EXPECT_EQ(dialogs.opens, 1);
-    EXPECT_EQ(dialogs.openTypes, std::vector<QString>{"modanovafile/modanovaform"});
+    EXPECT_EQ(dialogs.openTypes, std::vector<QString>{"Modanova documents"});
     EXPECT_TRUE(stato() == before); // the open dialog was cancelled
     dialogs.openAnswers = {QString(), path};
     bar.item("FileOpen")->trigger();

@@ -77,7 +77,7 @@ TEST_F(Create3d, OpensTheDrawnChainAsProfileAndAsPath)
     fin_3d& w = shown();
 
     QTest::mouseClick(w.bottone_s_o, Qt::LeftButton);
-    EXPECT_EQ(dialogs.openTypes, std::vector<QString>{"modanovafile/modanovaform"});
+    EXPECT_EQ(dialogs.openTypes, std::vector<QString>{"Modanova documents"});
     EXPECT_EQ(daticreatred[0], 12.0);
     EXPECT_EQ(esportazione::sago_grx, 5);
     EXPECT_EQ(esportazione::sago_gry, 7);

@@ -1,14 +1,17 @@
-// Qt's file dialog as the program opens it: its list writes sizes and dates
-// with the default locale (Italian with the Italian interface), and it opens
-// wide enough that the list's columns show whole.
+// Qt's file dialog as the program opens it: its list writes sizes, types and
+// dates in the interface's language, and it opens wide enough that the
+// list's columns show whole.
 #include "platform/dialogs.h"
+#include "platform/qt_language.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLocale>
+#include <QMimeDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -62,7 +65,7 @@ Riga leggiDialogo(const QString& folder, const QString& name)
 
 } // namespace
 
-TEST(FileDialog, ListsSizesAndDatesInTheDefaultLocaleWithEveryColumnWhole)
+TEST(FileDialog, ListsSizesTypesAndDatesInTheInterfacesLanguageWithEveryColumnWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("profilo.txt"));
@@ -70,18 +73,31 @@ TEST(FileDialog, ListsSizesAndDatesInTheDefaultLocaleWithEveryColumnWhole)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(2500, 'x'));
     file.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella")));
     const QDateTime modified = QFileInfo(path).lastModified();
 
-    for (const QLocale& locale :
-         {QLocale(QLocale::Italian, QLocale::Italy), QLocale(QLocale::English, QLocale::UnitedStates)}) {
-        QLocale::setDefault(locale);
+    struct Caso {
+        bool italiano;
+        QLocale locale;
+        const char* folder; // Qt's own word, from its translations
+    };
+    QStringList textTypes;
+    for (const Caso& c : {Caso{true, QLocale(QLocale::Italian, QLocale::Italy), "Cartella"},
+                          Caso{false, QLocale(QLocale::English, QLocale::UnitedStates), "Folder"}}) {
+        SCOPED_TRACE(c.folder);
+        platform::setQtLanguage(c.italiano);
         const Riga riga = leggiDialogo(dir.path(), QStringLiteral("profilo.txt"));
-        EXPECT_EQ(riga.size, locale.formattedDataSize(2500)) << locale.name().toStdString();
-        EXPECT_EQ(riga.date, locale.toString(modified, QLocale::ShortFormat)) << locale.name().toStdString();
-        EXPECT_FALSE(riga.type.isEmpty());
+        EXPECT_EQ(riga.size, c.locale.formattedDataSize(2500));
+        EXPECT_EQ(riga.date, c.locale.toString(modified, QLocale::ShortFormat));
+        // The text file's type is the system's name of plain text, in the
+        // interface's language.
+        EXPECT_EQ(riga.type, QMimeDatabase().mimeTypeForName(QStringLiteral("text/plain")).comment());
+        textTypes << riga.type;
+        EXPECT_EQ(leggiDialogo(dir.path(), QStringLiteral("cartella")).type, QString::fromUtf8(c.folder));
         // No column narrower than what it shows, and all of them in view.
-        EXPECT_LE(riga.columnsWidth, 0) << locale.name().toStdString();
-        EXPECT_GE(riga.viewWidth, 0) << locale.name().toStdString();
+        EXPECT_LE(riga.columnsWidth, 0);
+        EXPECT_GE(riga.viewWidth, 0);
     }
+    EXPECT_NE(textTypes.first(), textTypes.last());
     EXPECT_EQ(QLocale(QLocale::Italian).formattedDataSize(2500), QStringLiteral("2,44 KiB"));
 }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <optional>
 
 using namespace platform;
 using Kind = FileError::Kind;
@@ -98,6 +100,58 @@ TEST(FileError, PermissionsThatRefuseAreNamedSo)
     EXPECT_EQ(lettura.kind, Kind::Unreadable);
     EXPECT_EQ(lettura.code, EACCES);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A file that is there and cannot be replaced, in a folder that may be
+// written: the refusal is the file's, whether Qt refuses to start (the file
+// is immutable) or the rename over it fails (another user's file in a folder
+// that keeps files to their owners). The file stays as it was, and nothing
+// is left beside it.
+TEST(FileError, AFileThatCannotBeReplacedIsNamedSo)
+{
+    struct Case {
+        const char* nome;
+        bool immutabile;
+    };
+    std::string saltati; // cases this file system or this user cannot make
+    for (const Case& c : {Case{"immutable", true}, Case{"another_users_in_a_sticky_folder", false}}) {
+        SCOPED_TRACE(c.nome);
+        QTemporaryDir dir;
+        QString path = dir.filePath("doc.mdn");
+        std::optional<testsupport::Immutable> immutabile;
+        if (c.immutabile) {
+            crea(path, "vecchio");
+            immutabile.emplace(path);
+            if (!immutabile->held()) {
+                saltati += std::string(" ") + c.nome;
+                continue;
+            }
+        } else {
+            QDir(dir.path()).mkdir("comune");
+            path = testsupport::anotherUsersFile(dir.filePath("comune"), "doc.mdn");
+            if (path.isEmpty()) {
+                saltati += std::string(" ") + c.nome;
+                continue;
+            }
+        }
+        const QStringList prima = testsupport::fileNames(QFileInfo(path).absolutePath());
+        const QByteArray vecchio = [&] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        FileError error;
+        {
+            testsupport::PermissionsHold permessi;
+            EXPECT_FALSE(writeFileAtomically(path, QByteArray("nuovo"), &error));
+        }
+        EXPECT_EQ(error.kind, Kind::Unreplaceable);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), vecchio);
+        EXPECT_EQ(testsupport::fileNames(QFileInfo(path).absolutePath()), prima);
+    }
+    if (!saltati.empty())
+        GTEST_SKIP() << "not made here:" << saltati;
 }
 
 TEST(FileError, AFileTheReaderRefusesTellsWhy)

@@ -11,6 +11,8 @@
 #include <QFile>
 
 #include <linux/capability.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/syscall.h>
 
 #include <csignal>
@@ -100,6 +102,51 @@ PermissionsHold::~PermissionsHold()
     c.data[0].effective = m_effective[0];
     c.data[1].effective = m_effective[1];
     c.set();
+}
+
+namespace {
+
+// Sets or clears the immutable flag of a file; false when it cannot.
+bool segnaImmutabile(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+Immutable::Immutable(const QString& path) : m_path(path), m_held(segnaImmutabile(path, true)) {}
+
+Immutable::~Immutable()
+{
+    if (m_held)
+        segnaImmutabile(m_path, false);
+}
+
+QString anotherUsersFile(const QString& folder, const QString& name)
+{
+    // Nobody's user and group on Debian.
+    constexpr uid_t kAltro = 65534;
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("x");
+    file.close();
+    const QByteArray cartella = QFile::encodeName(folder);
+    if (::chmod(cartella.constData(), S_ISVTX | 0777) != 0 || ::chown(cartella.constData(), kAltro, kAltro) != 0
+        || ::chown(QFile::encodeName(path).constData(), kAltro, kAltro) != 0)
+        return QString();
+    return path;
 }
 
 QStringList fileNames(const QString& folder)

@@ -56,6 +56,30 @@ private:
     bool m_changed = false;
 };
 
+// A file no process may change, replace or remove (the file system's
+// immutable flag) for the lifetime of the object, where the file system and
+// this process's privileges allow it; held() tells whether they did.
+class Immutable {
+public:
+    explicit Immutable(const QString& path);
+    ~Immutable();
+    Immutable(const Immutable&) = delete;
+    Immutable& operator=(const Immutable&) = delete;
+
+    bool held() const { return m_held; }
+
+private:
+    QString m_path;
+    bool m_held = false;
+};
+
+// Another user's file `name` in `folder`, made a folder that every user may
+// write in but where each file is its owner's to replace (as /tmp is), and
+// owned by that user too. Its path, or an empty string when this process
+// may not give files away. While permissions hold, this process may add
+// files there but not replace that one.
+QString anotherUsersFile(const QString& folder, const QString& name);
+
 // The names of the files in a folder, to see that nothing was left behind.
 QStringList fileNames(const QString& folder);
 
