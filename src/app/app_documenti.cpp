@@ -86,7 +86,7 @@ bool salvaModifiche()
     return false;
 }
 
-bool _FileSave_Action()
+bool FileSave_Action()
 {
     if (Globali::fileattuale.isEmpty())
         platform::Beep();
@@ -95,13 +95,13 @@ bool _FileSave_Action()
     return false;
 }
 
-bool _FileSaveas_Action()
+bool FileSaveas_Action()
 {
     salvaConNome();
     return false;
 }
 
-bool _FileOpen_Action()
+bool FileOpen_Action()
 {
     if (!salvaModifiche())
         return false;

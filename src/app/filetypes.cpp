@@ -5,7 +5,7 @@ namespace FileTypes {
 platform::FileType pText;
 platform::FileType pModanovafileModanovaform;
 
-void _Initialize()
+void Initialize()
 {
     pText.name = QStringLiteral("text");
     pText.extensions = QStringLiteral(".txt");
