@@ -1,5 +1,5 @@
 // The program's state as a document and back.
-#include "app/documento.h"
+#include "documento/documento.h"
 
 #include "create3d/fin_3d.h"
 #include "gdl/esportazione.h"
@@ -78,6 +78,8 @@ void applyDocument(Document document)
     esportazione::perc_grx = document.path.grx;
     esportazione::perc_gry = document.path.gry;
     adotta(esportazione::percorso, esportazione::perc_q, std::move(document.path.rows));
+    // Edit mode stays within the chain that came.
+    Forme::adegua_modo();
 }
 
 } // namespace documento

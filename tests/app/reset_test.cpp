@@ -106,6 +106,7 @@ protected:
         avvia();
         disegna();
         Forme::poli_d = 1;
+        Forme::modifica = true;
         fin_forme::instance().bot_sel->setValue(true);
         // Edit mode shows both markers.
         fin_principale::instance().prepointer->setVisible(true);
@@ -144,6 +145,7 @@ TEST_F(EditMode, OpeningADocumentSelectsItsLastElementOrLeavesEditMode)
     ASSERT_TRUE(Globali::apri_file(three));
     EXPECT_FALSE(modifica()); // New left edit mode; opening does not enter it
 
+    Forme::modifica = true;
     fin_forme::instance().bot_sel->setValue(true);
     Forme::poli_d = 0;
     ASSERT_TRUE(Globali::apri_file(three));

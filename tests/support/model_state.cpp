@@ -52,6 +52,7 @@ void resetModelState()
     Forme::carica_nomi();
     svuota(Forme::polilinea, Forme::poli_q);
     Forme::poli_d = 0;
+    Forme::modifica = false;
     Forme::forma = Forme::qualetool = 0;
     Forme::inversioneforma = false;
     Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
