@@ -243,7 +243,7 @@ TEST_F(AppTest, DocumentsSavedOrOpenedDuringAVisitKeepTheEditorsArcResolution)
 
     press(palette().bot_sagoma); // marks the document: the profile is new
     ASSERT_TRUE(create3d().inVisita());
-    ASSERT_EQ(Forme::risoluzione, 6);
+    ASSERT_EQ(Forme::risoluzione, 12); // the previews' 6 is their own
     App::FileSave_Action();
     EXPECT_EQ(primaRiga(), "12");
 

@@ -8,7 +8,7 @@ namespace testsupport {
 void Finestra3dFinta::riempi()
 {
     using platform::Str15Digits;
-    const double* s = esportazione::daticreatred;
+    const esportazione::Dati3d& s = esportazione::daticreatred;
     risoluzioneProfiloTesto = Str15Digits(s[0]);
     risoluzionePercorsoTesto = Str15Digits(s[1]);
     scalaProfiloTesto = Str15Digits(s[2]);

@@ -67,13 +67,9 @@ void resetModelState()
 
     svuota(esportazione::sagoma, esportazione::sago_q);
     svuota(esportazione::percorso, esportazione::perc_q);
-    std::copy(std::begin(kSettings), std::end(kSettings), esportazione::daticreatred);
+    std::copy(std::begin(kSettings), std::end(kSettings), esportazione::daticreatred.begin());
     esportazione::profopath = 0;
     esportazione::esportastringa.clear();
-    esportazione::qualetestocontrol = 0;
-    esportazione::masaltaprimo = false;
-    esportazione::nonsaltaultimo = false;
-    esportazione::punti_saltati = 0;
 
     platform::resetBeepCount();
 }
