@@ -6,7 +6,7 @@
 #include "programma.h"
 
 #include "app/app.h"
-#include "app/documento.h"
+#include "documento/documento.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"

@@ -52,7 +52,7 @@ void makeProfile()
 void setUp()
 {
     makeProfile();
-    double* s = ex::daticreatred;
+    ex::Dati3d& s = ex::daticreatred;
     s[0] = s[1] = kResolution;
     s[2] = s[4] = 1;
     s[3] = s[5] = 100;
@@ -73,10 +73,11 @@ void generate(int solid)
 {
     ex::profopath = solid;
     ex::esportastringa.clear();
+    ex::Generatore g(ex::esportastringa, ex::daticreatred, solid);
     if (solid == 0)
-        ex::testocrea_tube_gdl();
+        ex::testocrea_tube_gdl(g, ex::catena_sagoma(), ex::catena_percorso());
     else
-        ex::testocrea_revolve_gdl();
+        ex::testocrea_revolve_gdl(g, ex::catena_sagoma());
 }
 
 // The coordinates of a revolution's text: the first two numbers of every

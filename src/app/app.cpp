@@ -92,7 +92,7 @@ namespace App {
 
 void startUp(const QStringList& documents)
 {
-    FileTypes::_Initialize();
+    FileTypes::Initialize();
     SchermoEditor::registra();
     Fin3dFinestra::registra();
     Tendine& bar = Tendine::instance();
@@ -218,20 +218,20 @@ void Event_EnableMenuItems()
     enable(Tendine::Voce::AppleModanovainfo, true);
 }
 
-bool _FileNew_Action()
+bool FileNew_Action()
 {
     if (salvaModifiche())
         Globali::azzeratutto();
     return false;
 }
 
-bool _FileCreate3D_Action()
+bool FileCreate3D_Action()
 {
     fin_3d::instance().mostra();
     return false;
 }
 
-bool _AppleModanovainfo_Action()
+bool AppleModanovainfo_Action()
 {
     info::instance().showAndActivate();
     return false;

@@ -39,12 +39,12 @@ void avvisaRifiutati(const QStringList& messaggi);
 void primaDelComando();
 
 // Menu commands; each returns false (not handled further).
-bool _FileNew_Action();
-bool _FileOpen_Action();
-bool _FileSave_Action();
-bool _FileSaveas_Action();
-bool _FileCreate3D_Action();
-bool _AppleModanovainfo_Action();
+bool FileNew_Action();
+bool FileOpen_Action();
+bool FileSave_Action();
+bool FileSaveas_Action();
+bool FileCreate3D_Action();
+bool AppleModanovainfo_Action();
 
 // Writes the document to path (atomically). On success path is the current
 // file and the document is not modified; on failure the beep, and the

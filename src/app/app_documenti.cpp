@@ -1,10 +1,10 @@
 // Saving and opening documents, and the question about unsaved changes.
 #include "app/app.h"
-#include "app/documento.h"
 #include "app/filetypes.h"
 #include "app/globali.h"
 #include "app/lingue.h"
 #include "create3d/fin_3d.h"
+#include "documento/documento.h"
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
 #include "platform/beep.h"
@@ -86,7 +86,7 @@ bool salvaModifiche()
     return false;
 }
 
-bool _FileSave_Action()
+bool FileSave_Action()
 {
     if (Globali::fileattuale.isEmpty())
         platform::Beep();
@@ -95,13 +95,13 @@ bool _FileSave_Action()
     return false;
 }
 
-bool _FileSaveas_Action()
+bool FileSaveas_Action()
 {
     salvaConNome();
     return false;
 }
 
-bool _FileOpen_Action()
+bool FileOpen_Action()
 {
     if (!salvaModifiche())
         return false;
@@ -167,7 +167,6 @@ QString apri_file_in_silenzio(const QString& path)
     if (fin_3d::exists())
         fin_3d::instance().concludiVisita();
     documento::applyDocument(std::move(*document));
-    fin_forme::instance().adegua_modo();
     setFileAttuale(path);
     setModificato(false);
     // Fits the view to the drawing and rebuilds the backdrop.

@@ -5,7 +5,7 @@ namespace FileTypes {
 platform::FileType pText;
 platform::FileType pModanovafileModanovaform;
 
-void _Initialize()
+void Initialize()
 {
     // English until the interface's language names them.
     pText.name = QStringLiteral("Text");

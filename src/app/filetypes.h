@@ -9,6 +9,6 @@ extern platform::FileType pText;
 // The program's documents (.mdn).
 extern platform::FileType pModanovafileModanovaform;
 
-void _Initialize();
+void Initialize();
 
 } // namespace FileTypes

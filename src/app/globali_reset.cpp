@@ -51,7 +51,7 @@ void azzeratutto()
     svuota(esportazione::sagoma);
     svuota(esportazione::percorso);
     // An empty chain has nothing to edit.
-    fin_forme::instance().adegua_modo();
+    Forme::adegua_modo();
 
     Forme::ricomincia();
     Geometria::vista_iniziale();

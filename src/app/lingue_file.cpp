@@ -1,8 +1,8 @@
 // The messages of a failed save or open, in the two languages.
 #include "app/lingue.h"
 
-#include "app/documento.h"
 #include "app/globali.h"
+#include "documento/documento.h"
 #include "platform/file_error.h"
 #include "platform/line_reader.h"
 

@@ -200,12 +200,12 @@ Tendine::Tendine()
     apri->setEnabled(false);
     salva->setEnabled(false);
 
-    connect(salvacome, &QAction::triggered, this, [] { App::_FileSaveas_Action(); });
-    connect(apri, &QAction::triggered, this, [] { App::_FileOpen_Action(); });
-    connect(nuovo, &QAction::triggered, this, [] { App::_FileNew_Action(); });
-    connect(salva, &QAction::triggered, this, [] { App::_FileSave_Action(); });
-    connect(crea, &QAction::triggered, this, [] { App::_FileCreate3D_Action(); });
-    connect(about, &QAction::triggered, this, [] { App::_AppleModanovainfo_Action(); });
+    connect(salvacome, &QAction::triggered, this, [] { App::FileSaveas_Action(); });
+    connect(apri, &QAction::triggered, this, [] { App::FileOpen_Action(); });
+    connect(nuovo, &QAction::triggered, this, [] { App::FileNew_Action(); });
+    connect(salva, &QAction::triggered, this, [] { App::FileSave_Action(); });
+    connect(crea, &QAction::triggered, this, [] { App::FileCreate3D_Action(); });
+    connect(about, &QAction::triggered, this, [] { App::AppleModanovainfo_Action(); });
     connect(esci, &QAction::triggered, this, [] { App::quit(); });
 
     connect(undo, &QAction::triggered, this, [] { editFocused(EditCommand::Undo); });

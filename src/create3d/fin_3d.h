@@ -12,6 +12,7 @@
 //   efdatialfa3d(i), 10..15   slot i (revolution angle, rotations, path angles)
 //   efdelta3d(i), 16..17      slot i (profile offsets)
 // and bot_exp(i) chooses the solid, esportazione::profopath = i.
+#include "model/disegno.h"
 #include "model/element.h"
 #include "platform/controls.h"
 #include "platform/window.h"
@@ -33,11 +34,9 @@ public:
     // The commands that put another document in place (File > New, File >
     // Open.., a document handed over) end the visit first, so the window
     // never shows, nor its controls later store, an earlier document's
-    // settings, and the editor has its own arc resolution back before the
-    // new document sets it. This is the one road a visit ends by anyway;
-    // keeping the window up would mean bringing every preview, read-out,
-    // control, the kept arc resolution and the kept view up to the new
-    // document one by one.
+    // settings. This is the one road a visit ends by anyway; keeping the
+    // window up would mean bringing every preview, read-out and control up
+    // to the new document one by one.
     void concludiVisita();
 
     // --- Controls, in their creation order.
@@ -120,30 +119,28 @@ public:
 
     // The pictogram's two wedges as last drawn into Canvas3 (for inspection).
     const QImage& pittogramma() const { return Canvas3->backdrop(); }
+    // The views the profile and path previews were last drawn in.
+    const Geometria::Vista& vistaSagoma() const { return m_vistaSagoma; }
+    const Geometria::Vista& vistaPercorso() const { return m_vistaPercorso; }
+
+    // The arc resolution the previews draw curves at.
+    static constexpr int kRisoluzioneAnteprime = 6;
 
 private:
     void creaControlli();
     void collegaEventi();
 
-    // Draws one stored chain into a new preview picture (see disegnasagoma).
+    // Draws one stored chain into a new preview picture, fitting the
+    // preview's view to it (see fin_3d_anteprime.cpp).
     void anteprima(const ElementTable& rows, int count, bool conAltezze, bool conAsse, platform::StaticText* lettura,
-                   platform::ImageWell* pozzo);
+                   platform::ImageWell* pozzo, Geometria::Vista& vista);
 
     // The steps of an activation (see Event_Activate).
     void attivazione();
 
     bool m_visita = false;
-    // The editor's view as the visit found it. Every preview measures its
-    // chain in it, whatever view the preview before it left, and the
-    // hand-back gives it back before it fits the drawing: measuring happens
-    // in whole pixels, so a chain measured at another chain's preview scale
-    // could come out far too small or even empty.
-    struct Vista {
-        int origx = 0;
-        int origy = 0;
-        double zmfct = 1.0;
-    };
-    Vista m_vistaEditor;
+    Geometria::Vista m_vistaSagoma;
+    Geometria::Vista m_vistaPercorso;
     // Set from a show until the activation it brings: that activation is the
     // show's own, and the show has already run its steps.
     bool m_attivazioneAttesa = false;

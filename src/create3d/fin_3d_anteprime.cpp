@@ -1,14 +1,15 @@
-// The previews of the stored profile and path. They reuse the editor's
-// element drawing: a measuring pass grows the bounding box, the view is fitted
-// to a 290 x 190 picture, and a second pass draws the rows into a new backdrop
-// picture, which the image well then shows. The editor's view and backdrop
-// are so taken over while the window is shown; the hand-back rebuilds them.
+// The previews of the stored profile and path. They use the editor's element
+// drawing with a drawing of their own: a measuring pass in the editor's view
+// grows the bounding box, the view is fitted to a 290 x 190 picture, and a
+// second pass draws the rows into a new picture of the preview's own, which
+// the image well then shows. The editor's view, arc resolution, current
+// element, backdrop and main window are left as they are.
 #include "create3d/fin_3d.h"
 
 #include "editor/fin_forme.h"
 #include "editor/vista_adattata.h"
 #include "gdl/esportazione.h"
-#include "model/forme.h"
+#include "model/disegno.h"
 #include "model/geometria.h"
 #include "platform/conversions.h"
 
@@ -25,19 +26,14 @@ constexpr int kCroce = 3;         // half size of the mark crosses, pen of the t
 
 bool zoomValido(double z) { return std::isfinite(z) && z > 0.0; }
 
-// Loads a row into the current element; a profile is drawn flat.
-void carica(const ElementRow& row, bool conAltezze)
-{
-    Forme::carica_posizione(row);
-    if (!conAltezze)
-        Forme::zprec = Forme::dz = 0.0;
-}
-
-void disegnaRighe(const ElementTable& rows, int count, bool conAltezze)
+void disegnaRighe(Geometria::Disegno& disegno, const ElementTable& rows, int count, bool conAltezze)
 {
     for (int r = 0; r < count && rows.hasRow(r); ++r) {
-        carica(rows.row(r), conAltezze);
-        Geometria::disegna_cosa(platform::CInt(rows(r, kKind)));
+        // A profile is drawn flat.
+        ElementRow row = rows.row(r);
+        if (!conAltezze)
+            row[kZ0] = row[kDZ] = 0.0;
+        disegno.elemento(row, platform::CInt(row[kKind]));
     }
 }
 
@@ -51,20 +47,20 @@ void croce(platform::Graphics& g, double x, double y)
 
 void fin_3d::disegnasagoma()
 {
-    anteprima(esportazione::sagoma, esportazione::sago_q, false, true, StaticSAG_XY, ImageWell1);
+    anteprima(esportazione::sagoma, esportazione::sago_q, false, true, StaticSAG_XY, ImageWell1, m_vistaSagoma);
 }
 
 void fin_3d::disegnapercorso()
 {
-    anteprima(esportazione::percorso, esportazione::perc_q, true, false, StaticPER_XY, ImageWell2);
+    anteprima(esportazione::percorso, esportazione::perc_q, true, false, StaticPER_XY, ImageWell2, m_vistaPercorso);
 }
 
 void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, bool conAsse,
-                       platform::StaticText* lettura, platform::ImageWell* pozzo)
+                       platform::StaticText* lettura, platform::ImageWell* pozzo, Geometria::Vista& vista)
 {
-    // Outside a visit the view and the backdrop belong to the editor again:
-    // a field that loses the focus after the hand-back stores its value and
-    // draws nothing. The next activation draws both previews anew.
+    // Outside a visit the window is not shown: a field that loses the focus
+    // after the hand-back stores its value and draws nothing. The next
+    // activation draws both previews anew.
     if (!m_visita)
         return;
 
@@ -73,70 +69,59 @@ void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, boo
     // The axis point, (-dx / scale, -dy / scale). A scale of 0 (or values
     // that overflow) has no such point: the axis segment and its marks are
     // then left out, so nothing infinite reaches the view.
-    const double* dati = esportazione::daticreatred;
+    const esportazione::Dati3d& dati = esportazione::daticreatred;
     const double assex = dati[16] / dati[2];
     const double assey = dati[17] / dati[2];
     const bool asse = conAsse && std::isfinite(assex) && std::isfinite(assey);
 
     if (count > 0) {
         // The measuring pass turns whole pixels back into millimetres, so it
-        // runs in the editor's view, not in the one another preview left
-        // (see m_vistaEditor); the zoom must be a usable one.
-        Geometria::origx = m_vistaEditor.origx;
-        Geometria::origy = m_vistaEditor.origy;
-        Geometria::zmfct = m_vistaEditor.zmfct;
-        if (!zoomValido(Geometria::zmfct))
-            Geometria::zmfct = 1.0;
-        Geometria::calc_zoom = true;
-        Geometria::zxmin = 0.0;
-        Geometria::zymin = 0.0;
-        Geometria::zxmax = 0.0;
-        Geometria::zymax = 0.0;
-        disegnaRighe(rows, count, conAltezze);
-        if (asse) {
-            Forme::xprec = 0.0;
-            Forme::yprec = 0.0;
-            Forme::dx = -assex;
-            Forme::dy = -assey;
-            Forme::zprec = 0.0;
-            Forme::dz = 0.0;
-            Geometria::disegna_cosa(0);
-        }
+        // runs in the editor's view, whatever view the other preview has:
+        // measured at another chain's preview scale a chain could come out
+        // far too small or even empty. The zoom must be a usable one.
+        Geometria::Disegno misura;
+        misura.vista = Geometria::vista_editor();
+        if (!zoomValido(misura.vista.zmfct))
+            misura.vista.zmfct = 1.0;
+        misura.risoluzione = kRisoluzioneAnteprime;
+        misura.misura = true;
+        disegnaRighe(misura, rows, count, conAltezze);
+        if (asse)
+            misura.elemento(ElementRow{0.0, 0.0, 0.0, -assex, -assey, 0.0, 0.0}, 0);
 
-        const vista::Riquadro box{Geometria::zxmin, Geometria::zymin, Geometria::zxmax, Geometria::zymax};
-        double zoom = vista::zoomAdatto(box, kLarghezza, kAltezza, kMargine);
+        const vista::Riquadro& b = misura.box;
+        double zoom = vista::zoomAdatto(b, kLarghezza, kAltezza, kMargine);
         if (!zoomValido(zoom)) // a box too wide for a Double
             zoom = fin_forme::kZoomMin;
-        Geometria::zmfct = zoom;
-        const vista::Origine o = vista::origineCentrata(box, kLarghezza, kAltezza, zoom);
-        Geometria::origx = o.x;
-        Geometria::origy = o.y;
-        Geometria::calc_zoom = false;
+        const vista::Origine o = vista::origineCentrata(b, kLarghezza, kAltezza, zoom);
+        vista = Geometria::Vista{o.x, o.y, zoom};
 
-        lettura->setText(QStringLiteral("Dim.: ") + platform::StrTwoDecimals(Geometria::zxmax - Geometria::zxmin)
-                         + QStringLiteral(" x ") + platform::StrTwoDecimals(Geometria::zymax - Geometria::zymin)
-                         + QStringLiteral(" mm."));
+        lettura->setText(QStringLiteral("Dim.: ") + platform::StrTwoDecimals(b.xmax - b.xmin) + QStringLiteral(" x ")
+                         + platform::StrTwoDecimals(b.ymax - b.ymin) + QStringLiteral(" mm."));
     }
 
-    // The preview keeps its own picture: it draws its marks into it and
-    // hands it to its image well, whatever Geometria::griglia holds by then.
+    // The preview keeps its own picture: it draws its rows and marks into it
+    // and hands it to its image well.
     const platform::PicturePtr picture = std::make_shared<platform::Picture>(kLarghezza, kAltezza);
-    Geometria::griglia = picture;
     platform::Graphics& g = picture->graphics();
     g.PenHeight = 1;
     g.PenWidth = 1;
-    Geometria::gri_aggiungipict = true;
 
     if (count > 0) {
-        disegnaRighe(rows, count, conAltezze);
+        Geometria::Disegno disegno;
+        disegno.vista = vista;
+        disegno.risoluzione = kRisoluzioneAnteprime;
+        disegno.nellaFigura = true;
+        disegno.figura = picture.get();
+        disegnaRighe(disegno, rows, count, conAltezze);
         g.ForeColor = platform::hsv(0.5, 0.5, 0.5);
-        const int ox = Geometria::origx;
-        const int oy = Geometria::origy;
+        const int ox = vista.origx;
+        const int oy = vista.origy;
         if (conAsse) {
             croce(g, ox, oy);
             if (asse) {
-                const int ax = platform::CInt(assex * Geometria::zmfct);
-                const int ay = platform::CInt(assey * Geometria::zmfct);
+                const int ax = platform::CInt(assex * vista.zmfct);
+                const int ay = platform::CInt(assey * vista.zmfct);
                 // In Doubles: whole pixels, and no Integer overflow far out.
                 const double px = static_cast<double>(ox) - ax;
                 const double py = static_cast<double>(oy) + ay;
@@ -152,6 +137,5 @@ void fin_3d::anteprima(const ElementTable& rows, int count, bool conAltezze, boo
         }
     }
 
-    Geometria::gri_aggiungipict = false;
     pozzo->setImage(picture->image());
 }

@@ -3,10 +3,10 @@
 #include "create3d/fin_3d.h"
 
 #include "app/app.h"
-#include "app/documento.h"
 #include "app/filetypes.h"
 #include "app/globali.h"
 #include "app/lingue.h"
+#include "documento/documento.h"
 #include "editor/fin_forme.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
@@ -160,7 +160,7 @@ void inEditor(const Conservata& c)
 
     // Edit mode holds only while the chain has elements; poli_d 0 is then a
     // valid selection, and an empty chain leaves edit mode quietly.
-    fin_forme::instance().adegua_modo();
+    Forme::adegua_modo();
 }
 
 } // namespace

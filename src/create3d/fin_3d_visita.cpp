@@ -59,16 +59,7 @@ void fin_3d::attivazione()
     place(94, 90);
     rec_sel->move(esportazione::profopath * 55 + 9, rec_sel->y());
 
-    // The editor's arc resolution is kept once per visit: the window is
-    // activated again when a file dialog closes or the application comes
-    // back to the front, and by then Forme::risoluzione holds 6 or what the
-    // statement writers left in it.
-    if (!m_visita) {
-        esportazione::risolufinta = Forme::risoluzione;
-        m_vistaEditor = {Geometria::origx, Geometria::origy, Geometria::zmfct};
-        m_visita = true;
-    }
-    Forme::risoluzione = 6;
+    m_visita = true;
 
     ProgressBar1->setValue(0);
     ProgressBar1->repaint();
@@ -161,9 +152,9 @@ void fin_3d::aggiornadati()
 void fin_3d::ritorna()
 {
     // The visit ends before the window hides: a field that had the focus
-    // stores its value without drawing a preview over the editor's view (see
-    // disegnasagoma).
-    const bool visita = std::exchange(m_visita, false);
+    // stores its value without drawing a preview nobody sees (see
+    // anteprima).
+    m_visita = false;
     m_attivazioneAttesa = false;
     // The field is left here, at once, as a click elsewhere would leave it.
     // Hidden with the focus, it would hear of its loss only when the window
@@ -172,14 +163,6 @@ void fin_3d::ritorna()
     if (QWidget* campo = focusWidget())
         campo->clearFocus();
     hide();
-    Forme::risoluzione = esportazione::risolufinta;
-    // The previews' view goes; the fit below then measures the chain at the
-    // editor's own scale, as the palette's fit button does.
-    if (visita) {
-        Geometria::origx = m_vistaEditor.origx;
-        Geometria::origy = m_vistaEditor.origy;
-        Geometria::zmfct = m_vistaEditor.zmfct;
-    }
 
     fin_forme& palette = fin_forme::instance();
     if (Forme::poli_q == 0) {

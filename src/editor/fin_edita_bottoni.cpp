@@ -5,15 +5,12 @@
 
 void fin_edita::aggiorna_bottoni()
 {
-    // Edit mode first made to hold: the buttons below rely on a selection
-    // within the chain.
-    fin_forme::instance().adegua_modo();
     // Inequalities, not range checks: in edit mode the last element is the
     // end, in add mode the insertion point after it.
     const bool back = Forme::poli_d != 0;
     bot_scorri(0)->setEnabled(back);
     bot_scorri(1)->setEnabled(back);
-    const int last = fin_forme::instance().modoModifica() ? Forme::poli_q - 1 : Forme::poli_q;
+    const int last = Forme::modifica ? Forme::poli_q - 1 : Forme::poli_q;
     const bool forward = Forme::poli_d != last;
     bot_scorri(2)->setEnabled(forward);
     bot_scorri(3)->setEnabled(forward);

@@ -94,7 +94,7 @@ void fin_edita::edita_numerico()
 
 void fin_edita::bot_scorri_Action(int index)
 {
-    const bool modifica = fin_forme::instance().modoModifica();
+    const bool modifica = Forme::modifica;
     // The last position: the last element in edit mode, the end in add mode.
     const int ultimo = modifica ? Forme::poli_q - 1 : Forme::poli_q;
     auto vaiA = [ultimo](int d) {

@@ -55,15 +55,9 @@ public:
     // -1 to the right.
     void ruota(int r);
 
-    // --- The mode.
-    // Edit mode holds only while the chain has elements and the selection
-    // lies within it: with an empty chain the palette leaves edit mode (no
-    // beep), and a selection past the chain's end becomes its last element.
-    // Whoever changes the chain without looking at the mode calls this; the
-    // numeric editor's button refresh, which follows every rebuild of the
-    // backdrop and every chain edit, calls it too.
-    void adegua_modo();
-    bool modoModifica() const { return bot_sel->value(); }
+    // --- The mode (Forme::modifica) as the palette shows it: the toggle's
+    // value and icon; back in add mode, the markers red and hidden.
+    void mostra_modo(bool modifica);
 
     static constexpr double kZoomMin = 1.0 / 1024.0;
     static constexpr double kZoomMax = 1024.0;
@@ -71,9 +65,6 @@ public:
 private:
     void Layout();
     void collegaGestori();
-    // Back to add mode as the program leaves it: the toggle up, its icon,
-    // the markers red and hidden.
-    void lasciaModifica();
     // The start and end markers in one colour.
     void coloraMarcatori(const QColor& colore);
     // Copies the chain into a stored profile or path and shows "Create 3D".

@@ -98,7 +98,7 @@ void fin_forme::bot_move_Action(int index)
     default: break;
     }
     Geometria::disegna_griglia();
-    if (modoModifica())
+    if (Forme::modifica)
         fin_principale::instance().aggiorna_puntini();
     occupato->setVisible(false);
 }

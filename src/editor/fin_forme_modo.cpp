@@ -1,5 +1,4 @@
-// The palette's mode switch, its delete and clear, and the rule that keeps
-// edit mode within the chain.
+// The palette's mode switch and how it shows the mode, its delete and clear.
 #include "editor/fin_forme.h"
 
 #include "app/app.h"
@@ -29,46 +28,28 @@ void fin_forme::coloraMarcatori(const QColor& colore)
     principale.pointer->setColors(colore, colore);
 }
 
-void fin_forme::lasciaModifica()
+void fin_forme::mostra_modo(bool modifica)
 {
-    bot_sel->setValue(false);
-    setButtonIcon(bot_sel, QStringLiteral("edita1"));
+    bot_sel->setValue(modifica);
+    setButtonIcon(bot_sel, modifica ? QStringLiteral("edita1s") : QStringLiteral("edita1"));
+    if (modifica)
+        return;
     coloraMarcatori(rossoAggiunta());
     fin_principale& principale = fin_principale::instance();
     principale.prepointer->setVisible(false);
     principale.pointer->setVisible(false);
 }
 
-void fin_forme::adegua_modo()
-{
-    if (!modoModifica())
-        return;
-    if (Forme::poli_q <= 0) {
-        lasciaModifica();
-        Forme::poli_d = 0;
-        return;
-    }
-    if (Forme::poli_d >= Forme::poli_q)
-        Forme::poli_d = Forme::poli_q - 1;
-    if (Forme::poli_d < 0)
-        Forme::poli_d = 0;
-}
-
 void fin_forme::bot_sel_Action()
 {
     fin_principale& principale = fin_principale::instance();
-    if (modoModifica()) {
-        if (Forme::poli_q <= 0) {
+    // The toggle has flipped: its value is the mode asked for.
+    if (bot_sel->value()) {
+        if (!Forme::entra_modifica()) {
             // Nothing to edit: the button springs back up.
             bot_sel->setValue(false);
             platform::Beep();
         } else {
-            // The element after the insertion point is selected, or the
-            // last one when the point is at the end.
-            if (Forme::poli_d >= Forme::poli_q)
-                Forme::poli_d = Forme::poli_q - 1;
-            if (Forme::poli_d < 0)
-                Forme::poli_d = 0;
             Geometria::disegna_griglia();
             coloraMarcatori(bluModifica());
             principale.prepointer->setVisible(true);
@@ -76,6 +57,7 @@ void fin_forme::bot_sel_Action()
             principale.aggiorna_puntini();
         }
     } else {
+        Forme::modifica = false;
         coloraMarcatori(rossoAggiunta());
         principale.prepointer->setVisible(false);
         principale.pointer->setVisible(false);
@@ -85,21 +67,19 @@ void fin_forme::bot_sel_Action()
         Geometria::disegna_griglia();
         principale.mostra_corrente();
     }
-    setButtonIcon(bot_sel, modoModifica() ? QStringLiteral("edita1s") : QStringLiteral("edita1"));
+    setButtonIcon(bot_sel, Forme::modifica ? QStringLiteral("edita1s") : QStringLiteral("edita1"));
     fin_edita::instance().aggiorna_bottoni();
 }
 
 void fin_forme::bot_can_Action()
 {
-    if (modoModifica()) {
+    if (Forme::modifica) {
         Geometria::elemento_elimina();
         fin_principale::instance().aggiorna_puntini();
-        if (Forme::poli_q <= 0) {
-            // The last element went: back to add mode, with the beep.
-            lasciaModifica();
-            Forme::poli_d = 0;
+        // The last element went: the delete has gone back to add mode, and
+        // says so with the beep.
+        if (Forme::poli_q <= 0)
             platform::Beep();
-        }
         return;
     }
 

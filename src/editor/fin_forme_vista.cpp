@@ -95,7 +95,7 @@ void fin_forme::zooma(int mode)
     }
 
     disegna_griglia();
-    if (modoModifica())
+    if (Forme::modifica)
         fin_principale::instance().aggiorna_puntini();
     occupato->setVisible(false);
 }

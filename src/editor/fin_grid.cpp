@@ -1,7 +1,7 @@
 #include "editor/fin_grid.h"
 
-#include "app/documento.h"
 #include "app/globali.h"
+#include "documento/documento.h"
 #include "editor/dialoghi.h"
 #include "model/geometria.h"
 #include "platform/conversions.h"

@@ -55,7 +55,7 @@ void fin_principale::Event_MouseEnter()
 {
     prepointer->setVisible(true);
     pointer->setVisible(true);
-    if (!fin_forme::instance().modoModifica())
+    if (!Forme::modifica)
         setMouseCursor(platform::drawingCursor());
 }
 
@@ -63,7 +63,7 @@ void fin_principale::Event_MouseExit()
 {
     setMouseCursor(QCursor(Qt::ArrowCursor));
     Refresh();
-    if (fin_forme::instance().modoModifica()) {
+    if (Forme::modifica) {
         aggiorna_puntini();
     } else {
         prepointer->setVisible(false);
@@ -74,7 +74,7 @@ void fin_principale::Event_MouseExit()
 void fin_principale::Event_MouseMove(int x, int y)
 {
     using namespace Geometria;
-    if (!fin_forme::instance().modoModifica())
+    if (!Forme::modifica)
         collocaInizio();
 
     const puntatore::Posizione p = puntatore::converti(x, y);
@@ -101,7 +101,7 @@ bool fin_principale::Event_MouseDown(int x, int y)
 {
     Q_UNUSED(x);
     Q_UNUSED(y);
-    if (fin_forme::instance().modoModifica())
+    if (Forme::modifica)
         Geometria::elemento_modifica();
     else
         Geometria::elemento_aggiungi();
@@ -137,7 +137,7 @@ void fin_principale::aggiorna_puntini()
 
 void fin_principale::mostra_corrente()
 {
-    if (fin_forme::instance().modoModifica()) {
+    if (Forme::modifica) {
         aggiorna_puntini();
         return;
     }

@@ -18,7 +18,7 @@ public:
     void Refresh() override { fin_principale::instance().Refresh(); }
     void setBackdrop(const platform::PicturePtr& picture) override { fin_principale::instance().setBackdrop(picture); }
 
-    bool modoModifica() const override { return fin_forme::instance().modoModifica(); }
+    void mostra_modo(bool modifica) override { fin_forme::instance().mostra_modo(modifica); }
     void sposta_evidenziatore(int left, int top) override
     {
         platform::RectangleShape* r = fin_forme::instance().rec_sel;

@@ -2,15 +2,12 @@
 // The fit of a bounding box (in mm) into a view of a given size in pixels:
 // the zoom that makes the box, with a margin added to its width and height,
 // fill the limiting side, and the origin that centres it.
+#include "model/disegno.h"
 
 namespace vista {
 
-struct Riquadro {
-    double xmin = 0.0;
-    double ymin = 0.0;
-    double xmax = 0.0;
-    double ymax = 0.0;
-};
+// The box a measuring drawing grows.
+using Riquadro = Geometria::Riquadro;
 
 // The zoom of the fit; NaN when the box is not a number. A box too large
 // for a Double gives 0.

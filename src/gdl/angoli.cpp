@@ -84,12 +84,12 @@ bool haDirezione(const ElementRow& r)
 
 } // namespace
 
-int calcola_stato(int i)
+int calcola_stato(const ElementTable& profilo, int i)
 {
-    if (i < 0 || !sagoma.hasRow(i + 1))
+    if (i < 0 || !profilo.hasRow(i + 1))
         return 0;
-    const ElementRow& primo = sagoma.row(i);
-    const ElementRow& secondo = sagoma.row(i + 1);
+    const ElementRow& primo = profilo.row(i);
+    const ElementRow& secondo = profilo.row(i + 1);
     double e, s;
     // A joint at an element without extent is never smooth.
     if (!angoloCorda(primo, e) || !angoloCorda(secondo, s))
@@ -97,7 +97,7 @@ int calcola_stato(int i)
     return tangente(primo[kKind], e, true) == tangente(secondo[kKind], s, false) ? 1 : 0;
 }
 
-int calcola_s_angolo(int i)
+int calcola_s_angolo(const ElementTable& percorso, int i)
 {
     if (!percorso.hasRow(i))
         return 0;
@@ -113,7 +113,7 @@ int calcola_s_angolo(int i)
     return platform::CInt(tangente(r[kKind], a, false));
 }
 
-int calcola_e_angolo(int i)
+int calcola_e_angolo(const ElementTable& percorso, int i)
 {
     if (!percorso.hasRow(i))
         return 0;
@@ -124,22 +124,28 @@ int calcola_e_angolo(int i)
     return platform::CInt(tangente(r[kKind], a, true));
 }
 
-int angolo_iniziale_percorso()
+int angolo_iniziale_percorso(const Catena& percorso)
 {
-    const int n = std::min(perc_q, percorso.rowCount());
+    const int n = std::min(percorso.q, percorso.righe.rowCount());
     for (int j = 0; j < n; ++j)
-        if (haDirezione(percorso.row(j)))
-            return calcola_s_angolo(j);
+        if (haDirezione(percorso.righe.row(j)))
+            return calcola_s_angolo(percorso.righe, j);
     return 0;
 }
 
-int angolo_finale_percorso()
+int angolo_finale_percorso(const Catena& percorso)
 {
-    const int n = std::min(perc_q, percorso.rowCount());
+    const int n = std::min(percorso.q, percorso.righe.rowCount());
     for (int j = n - 1; j >= 0; --j)
-        if (haDirezione(percorso.row(j)))
-            return calcola_e_angolo(j);
+        if (haDirezione(percorso.righe.row(j)))
+            return calcola_e_angolo(percorso.righe, j);
     return 0;
 }
+
+int calcola_stato(int i) { return calcola_stato(sagoma, i); }
+int calcola_s_angolo(int i) { return calcola_s_angolo(percorso, i); }
+int calcola_e_angolo(int i) { return calcola_e_angolo(percorso, i); }
+int angolo_iniziale_percorso() { return angolo_iniziale_percorso(catena_percorso()); }
+int angolo_finale_percorso() { return angolo_finale_percorso(catena_percorso()); }
 
 } // namespace esportazione

@@ -2,21 +2,29 @@
 // and "Copy".
 #include "gdl/esportazione.h"
 #include "gdl/finestra3d.h"
-#include "gdl/testo.h"
 
 namespace esportazione {
+
+namespace {
+
+// Whether the last text made says what the data say.
+bool finito = true;
+
+} // namespace
 
 void creazione()
 {
     finestra::prendiValori();
     esportastringa.clear();
-    testo::nonFinito = false;
+    Generatore g(esportastringa, daticreatred, profopath);
+    finito = false;
     if (profopath == 0)
-        testocrea_tube_gdl();
+        testocrea_tube_gdl(g, catena_sagoma(), catena_percorso());
     else if (profopath == 1)
-        testocrea_revolve_gdl();
+        testocrea_revolve_gdl(g, catena_sagoma());
+    finito = !g.nonFinito;
 }
 
-bool testo_finito() { return !testo::nonFinito; }
+bool testo_finito() { return finito; }
 
 } // namespace esportazione

@@ -5,7 +5,6 @@
 // the given (x2, y2), and the heights run evenly from z1 to z2.
 #include "gdl/esportazione.h"
 #include "gdl/scrittura.h"
-#include "gdl/testo.h"
 #include "model/geometria.h"
 #include "platform/conversions.h"
 
@@ -30,15 +29,17 @@ double angoloCorda(double x1, double y1, double x2, double y2, double d)
     return x1 < x2 ? s : kPi - s;
 }
 
+} // namespace
+
 // An inner point. A curve whose chord has no length has no shape: its inner
 // points fall on its end point. A point that came out of range (coordinates
 // so large that the curve's sizes overflow) is put there too, so that no
 // undefined number reaches the text, and the text is marked as one that
 // does not say what the data say.
-void puntoInterno(double px, double py, double x2, double y2, double z)
+void Generatore::puntoInterno(double px, double py, double x2, double y2, double z)
 {
     if (!std::isfinite(px) || !std::isfinite(py)) {
-        testo::nonFinito = true;
+        nonFinito = true;
         px = x2;
         py = y2;
     }
@@ -46,14 +47,12 @@ void puntoInterno(double px, double py, double x2, double y2, double z)
     scrittura::cedi();
 }
 
-} // namespace
-
-void tcrea_arco_180(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
+void Generatore::tcrea_arco_180(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
 {
     const int n = 2 * risoluzione_generatore();
-    Geometria::punto_medio(x1, y1, x2, y2);
-    const double mx = Geometria::x_geom;
-    const double my = Geometria::y_geom;
+    const Geometria::Punto m = Geometria::medio(x1, y1, x2, y2);
+    const double mx = m.x;
+    const double my = m.y;
     const double d = Geometria::distanza_2punti(x1, y1, x2, y2);
     const double zs = (z2 - z1) / n;
     const bool conCorda = d > 0.0;
@@ -71,7 +70,7 @@ void tcrea_arco_180(double x1, double y1, double x2, double y2, double z1, doubl
     taggiungi_punto(x2, y2, z1 + zs * n, stato);
 }
 
-void tcrea_arco_90(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
+void Generatore::tcrea_arco_90(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
 {
     const int n = risoluzione_generatore();
     const double d = Geometria::distanza_2punti(x1, y1, x2, y2);
@@ -96,7 +95,7 @@ void tcrea_arco_90(double x1, double y1, double x2, double y2, double z1, double
     taggiungi_punto(x2, y2, z1 + zs * n, stato);
 }
 
-void tcrea_oval_90(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
+void Generatore::tcrea_oval_90(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
 {
     const int n = risoluzione_generatore();
     const double a = std::abs(x2 - x1);
@@ -134,13 +133,13 @@ struct Giunto {
 
 Giunto giunto(double x1, double y1, double x2, double y2, double z1, double z2)
 {
-    Geometria::punto_medio(x1, y1, x2, y2);
-    return {Geometria::x_geom, Geometria::y_geom, z1 + (z2 - z1) / 2.0};
+    const Geometria::Punto m = Geometria::medio(x1, y1, x2, y2);
+    return {m.x, m.y, z1 + (z2 - z1) / 2.0};
 }
 
 } // namespace
 
-void tcrea_gola_arc(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
+void Generatore::tcrea_gola_arc(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
 {
     const Giunto m = giunto(x1, y1, x2, y2, z1, z2);
     const int d1 = dir == 7 ? 7 : 1;
@@ -149,7 +148,7 @@ void tcrea_gola_arc(double x1, double y1, double x2, double y2, double z1, doubl
     tcrea_arco_90(m.x, m.y, x2, y2, m.z, z2, d2, stato);
 }
 
-void tcrea_gola_ova(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
+void Generatore::tcrea_gola_ova(double x1, double y1, double x2, double y2, double z1, double z2, int dir, int stato)
 {
     const Giunto m = giunto(x1, y1, x2, y2, z1, z2);
     tcrea_oval_90(x1, y1, m.x, m.y, z1, m.z, dir, 1);

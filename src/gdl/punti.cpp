@@ -2,34 +2,25 @@
 // routine that writes its points.
 #include "gdl/esportazione.h"
 #include "gdl/testo.h"
-#include "model/forme.h"
 
 #include <algorithm>
 
 namespace esportazione {
 
-namespace {
+int Generatore::risoluzione_generatore() const { return std::clamp(risoluzione, 1, kMaxRisoluzione); }
 
-// Every point handed to taggiungi_punto, so that an element's count is the
-// number of points its routine really handed over.
-int consegnati = 0;
-
-} // namespace
-
-int risoluzione_generatore() { return std::clamp(Forme::risoluzione, 1, kMaxRisoluzione); }
-
-void taggiungi_punto(double x, double y, double z, int stato)
+void Generatore::taggiungi_punto(double x, double y, double z, int stato)
 {
     using testo::Riga;
-    ++consegnati;
+    ++m_consegnati;
     nonsaltaultimo = true;
-    if (daticreatred[9] == 2.0) // "Virtual edges": no smooth joints
+    if (dati[9] == 2.0) // "Virtual edges": no smooth joints
         stato = 0;
     // A revolution leaves out a point on the axis origin, except its first
     // point and unless the profile is shifted off the axis.
     if (!masaltaprimo && profopath == 1 && x == 0.0 && y == 0.0)
         nonsaltaultimo = false;
-    if (profopath == 1 && daticreatred[16] > 0.0)
+    if (profopath == 1 && dati[16] > 0.0)
         nonsaltaultimo = true;
 
     if (qualetestocontrol == 0) {
@@ -37,38 +28,38 @@ void taggiungi_punto(double x, double y, double z, int stato)
         // profile is reflected, so its offsets are exchanged too.
         double xs, ys;
         if (profopath == 0) {
-            xs = x + daticreatred[16] / 1000.0;
-            ys = y + daticreatred[17] / 1000.0;
+            xs = x + dati[16] / 1000.0;
+            ys = y + dati[17] / 1000.0;
         } else {
-            xs = x + daticreatred[17] / 1000.0;
-            ys = y + daticreatred[16] / 1000.0;
+            xs = x + dati[17] / 1000.0;
+            ys = y + dati[16] / 1000.0;
         }
         if (!nonsaltaultimo) {
             ++punti_saltati;
             return;
         }
-        Riga riga;
+        Riga riga(nonFinito);
         riga.testo(",\r").numero(xs).testo(", ").numero(ys).testo(", ").intero(stato);
-        riga.aggiungiA(esportastringa);
+        riga.aggiungiA(testo);
     } else if (qualetestocontrol == 1) {
-        Riga riga;
+        Riga riga(nonFinito);
         riga.testo(",\r   ").numero(x).testo(", ").numero(y).testo(", ").numero(z).testo(", 0");
-        riga.aggiungiA(esportastringa);
+        riga.aggiungiA(testo);
         lastx = x;
         lasty = y;
         lastz = z;
     }
 }
 
-int testocrea_cosa(int kind, int stato)
+int Generatore::testocrea_cosa(int kind, int stato)
 {
-    const double x1 = Forme::xprec;
-    const double y1 = Forme::yprec;
-    const double x2 = Forme::xprec + Forme::dx;
-    const double y2 = Forme::yprec + Forme::dy;
-    const double z1 = Forme::zprec;
-    const double z2 = Forme::zprec + Forme::dz;
-    const int before = consegnati;
+    const double x1 = xprec;
+    const double y1 = yprec;
+    const double x2 = xprec + dx;
+    const double y2 = yprec + dy;
+    const double z1 = zprec;
+    const double z2 = zprec + dz;
+    const int before = m_consegnati;
     switch (kind) {
     case listello:
     case listello_inverso: taggiungi_punto(x2, y2, z2, stato); break;
@@ -84,7 +75,7 @@ int testocrea_cosa(int kind, int stato)
     case gola_rovescia_ellittica: tcrea_gola_ova(x1, y1, x2, y2, z1, z2, 1, stato); break;
     default: break; // no kind: nothing written
     }
-    return consegnati - before;
+    return m_consegnati - before;
 }
 
 } // namespace esportazione

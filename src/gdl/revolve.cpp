@@ -1,12 +1,11 @@
-// The revolution: one REVOLVE statement turning the stored profile about the
-// axis. The profile is reflected about the 45-degree line through its first
-// start point while it is written (its x and y deltas exchanged), and given
-// back afterwards.
+// The revolution: one REVOLVE statement turning a profile about the axis.
+// The profile is reflected about the 45-degree line through its first start
+// point while it is written (its x and y deltas exchanged), and given back
+// afterwards.
 #include "gdl/esportazione.h"
 #include "gdl/finestra3d.h"
 #include "gdl/scrittura.h"
 #include "gdl/testo.h"
-#include "model/forme.h"
 #include "platform/conversions.h"
 
 namespace esportazione {
@@ -26,14 +25,14 @@ int maschera()
 }
 
 // The three rotations and "REVOLVE n, alpha, mask".
-std::string testa(std::size_t n)
+std::string testa(Generatore& g, std::size_t n)
 {
     std::string t;
-    scrittura::aggiungiRotazioni(t, "ROTY -90+");
+    scrittura::aggiungiRotazioni(g, t, "ROTY -90+");
     t += "REVOLVE ";
     testo::appendInt(t, static_cast<int>(n));
     t += ", ";
-    testo::appendInt(t, platform::CInt(daticreatred[10]));
+    testo::appendInt(t, platform::CInt(g.dati[10]));
     t += ", ";
     testo::appendInt(t, maschera());
     return t;
@@ -41,72 +40,71 @@ std::string testa(std::size_t n)
 
 } // namespace
 
-void s_ruota(int verso) { ruotaCatena(sagoma, scrittura::righe(sagoma, sago_q), verso); }
+void s_ruota(int verso) { ruotaCatena(sagoma, catena_sagoma().conta(), verso); }
 
-void s_specchia(int sx, int sy) { specchiaCatena(sagoma, scrittura::righe(sagoma, sago_q), sx, sy); }
+void s_specchia(int sx, int sy) { specchiaCatena(sagoma, catena_sagoma().conta(), sx, sy); }
 
 namespace {
 
-void scriviRivoluzione()
+void scriviRivoluzione(Generatore& g, const Catena& sagoma)
 {
     using namespace scrittura;
-    const int nsag = righe(sagoma, sago_q);
+    const int nsag = sagoma.conta();
 
     // Together: every element's (dx, dy) becomes (dy, dx), and each kind its mirror.
-    s_ruota(1);
+    ruotaCatena(sagoma.righe, nsag, 1);
     finestra::progresso(10, false);
-    s_specchia(-1, 1);
+    specchiaCatena(sagoma.righe, nsag, -1, 1);
     finestra::progresso(20, false);
 
     // The count when no point is left out, on the mirrored kinds.
-    Forme::risoluzione = platform::CInt(daticreatred[0]);
-    const std::size_t puntiMax = puntiMassimi(sagoma, nsag, risoluzione_generatore());
-    preparaTesto(testa(puntiMax), puntiMax * kBytePuntoSagoma);
+    g.risoluzione = platform::CInt(g.dati[0]);
+    const std::size_t puntiMax = puntiMassimi(sagoma, g.risoluzione_generatore());
+    preparaTesto(g, testa(g, puntiMax), puntiMax * kBytePuntoSagoma);
 
-    masaltaprimo = true;
-    qualetestocontrol = 0;
+    g.masaltaprimo = true;
+    g.qualetestocontrol = 0;
     const double s = finestra::scalaProfilo();
-    Forme::risoluzione = platform::CInt(daticreatred[0]);
-    azzeraElemento();
-    punti_saltati = 0;
+    azzeraElemento(g);
+    g.punti_saltati = 0;
     // The origin point comes first and is never left out.
-    testocrea_cosa(0, 0);
+    g.testocrea_cosa(0, 0);
     int n = 1;
     if (nsag > 0) {
-        masaltaprimo = false;
+        g.masaltaprimo = false;
         for (int i = 0; i < nsag; ++i) {
-            const ElementRow& row = sagoma.row(i);
-            caricaScalato(row, s, false);
-            const int stato = i < nsag - 1 ? calcola_stato(i) : 0;
-            n += testocrea_cosa(platform::CInt(row[kKind]), stato);
+            const ElementRow& row = sagoma.righe.row(i);
+            caricaScalato(g, row, s, false);
+            const int stato = i < nsag - 1 ? calcola_stato(sagoma.righe, i) : 0;
+            n += g.testocrea_cosa(platform::CInt(row[kKind]), stato);
             finestra::progresso(nsag > 1 ? platform::CInt(static_cast<double>(i) / (nsag - 1) * 50 + 25) : 25, false);
             scrittura::cedi();
         }
     }
     // The count is that of the lines written: every point left out is off it.
-    n -= punti_saltati;
+    n -= g.punti_saltati;
 
-    s_ruota(-1);
+    ruotaCatena(sagoma.righe, nsag, -1);
     finestra::progresso(90, false);
-    s_specchia(1, -1);
+    specchiaCatena(sagoma.righe, nsag, 1, -1);
     finestra::progresso(100, false);
 
-    chiudiTesto(testa(static_cast<std::size_t>(n)));
+    chiudiTesto(g, testa(g, static_cast<std::size_t>(n)));
     finestra::progresso(0, false);
 }
 
 } // namespace
 
-void testocrea_revolve_gdl()
+void testocrea_revolve_gdl(Generatore& g, const Catena& sagoma)
 {
-    // The writer turns and mirrors the stored profile while it writes and
-    // turns it back at the end. A writer that fails on the way (the text
-    // outgrew the memory there is) gives back the rows as they were before.
-    ElementTable prima = sagoma;
+    // The writer turns and mirrors the profile while it writes and turns it
+    // back at the end. A writer that fails on the way (the text outgrew the
+    // memory there is) gives back the rows as they were before.
+    ElementTable prima = sagoma.righe;
     try {
-        scriviRivoluzione();
+        scriviRivoluzione(g, sagoma);
     } catch (...) {
-        sagoma = std::move(prima);
+        sagoma.righe = std::move(prima);
         throw;
     }
 }

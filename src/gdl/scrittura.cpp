@@ -1,46 +1,36 @@
 #include "gdl/scrittura.h"
 #include "gdl/testo.h"
-#include "model/forme.h"
 #include "platform/conversions.h"
 #include "platform/yield.h"
 
-#include <algorithm>
-
 namespace esportazione::scrittura {
 
-namespace {
-
-// The length of the room made for the head.
-std::size_t stanzaTesta = 0;
-
-} // namespace
-
-void preparaTesto(const std::string& testaAttesa, std::size_t byte)
+void preparaTesto(Generatore& g, const std::string& testaAttesa, std::size_t byte)
 {
-    std::string& out = esportastringa;
-    stanzaTesta = testaAttesa.size();
+    std::string& out = g.testo;
+    g.stanzaTesta = testaAttesa.size();
     // Reserved pages that are never written cost no memory.
-    out.reserve(out.size() + stanzaTesta + byte + 16);
-    out.insert(0, stanzaTesta, ' ');
+    out.reserve(out.size() + g.stanzaTesta + byte + 16);
+    out.insert(0, g.stanzaTesta, ' ');
 }
 
-void chiudiTesto(const std::string& testa)
+void chiudiTesto(Generatore& g, const std::string& testa)
 {
-    std::string& out = esportastringa;
+    std::string& out = g.testo;
     // Within the reserve: even a head of another length moves the text in
     // place, without a new buffer.
-    out.replace(0, stanzaTesta, testa);
+    out.replace(0, g.stanzaTesta, testa);
     out += testo::kCR;
     out.append("DEL TOP", 7);
     out += testo::kCR;
 }
 
-std::size_t puntiMassimi(const ElementTable& table, int q, int r)
+std::size_t puntiMassimi(const Catena& catena, int r)
 {
     std::size_t punti = 1; // the origin point
-    const int n = righe(table, q);
+    const int n = catena.conta();
     for (int i = 0; i < n; ++i) {
-        switch (platform::CInt(table(i, kKind))) {
+        switch (platform::CInt(catena.righe(i, kKind))) {
         case listello:
         case listello_inverso: punti += 1; break;
         case ovolo:
@@ -59,37 +49,35 @@ std::size_t puntiMassimi(const ElementTable& table, int q, int r)
     return punti;
 }
 
-void azzeraElemento()
+void azzeraElemento(Generatore& g)
 {
-    Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
-    Forme::dx = Forme::dy = Forme::dz = 0.0;
+    g.xprec = g.yprec = g.zprec = 0.0;
+    g.dx = g.dy = g.dz = 0.0;
 }
 
-void caricaScalato(const ElementRow& r, double s, bool conAltezze)
+void caricaScalato(Generatore& g, const ElementRow& r, double s, bool conAltezze)
 {
     // Millimetres to metres first, then the scale.
-    Forme::xprec = r[kX0] / 1000.0 * s;
-    Forme::yprec = r[kY0] / 1000.0 * s;
-    Forme::dx = r[kDX] / 1000.0 * s;
-    Forme::dy = r[kDY] / 1000.0 * s;
-    Forme::zprec = conAltezze ? r[kZ0] / 1000.0 * s : 0.0;
-    Forme::dz = conAltezze ? r[kDZ] / 1000.0 * s : 0.0;
+    g.xprec = r[kX0] / 1000.0 * s;
+    g.yprec = r[kY0] / 1000.0 * s;
+    g.dx = r[kDX] / 1000.0 * s;
+    g.dy = r[kDY] / 1000.0 * s;
+    g.zprec = conAltezze ? r[kZ0] / 1000.0 * s : 0.0;
+    g.dz = conAltezze ? r[kDZ] / 1000.0 * s : 0.0;
 }
 
-void aggiungiRotazioni(std::string& testa, const char* yPrefisso)
+void aggiungiRotazioni(Generatore& g, std::string& testa, const char* yPrefisso)
 {
     testa += "ROTX ";
-    testo::appendNum(testa, daticreatred[11]);
+    testo::appendNum(testa, g.dati[11], g.nonFinito);
     testa += testo::kCR;
     testa += yPrefisso;
-    testo::appendNum(testa, daticreatred[12]);
+    testo::appendNum(testa, g.dati[12], g.nonFinito);
     testa += testo::kCR;
     testa += "ROTZ ";
-    testo::appendNum(testa, daticreatred[13]);
+    testo::appendNum(testa, g.dati[13], g.nonFinito);
     testa += testo::kCR;
 }
-
-int righe(const ElementTable& table, int q) { return std::clamp(q, 0, table.rowCount()); }
 
 void cedi()
 {

@@ -15,25 +15,22 @@ inline constexpr std::size_t kBytePuntoPercorso = 96;
 // every point has been counted: as long as `testaAttesa`, the head the counts
 // give when no point is left out. Reserves about what the points will take,
 // so the text grows without copying.
-void preparaTesto(const std::string& testaAttesa, std::size_t byte);
+void preparaTesto(Generatore& g, const std::string& testaAttesa, std::size_t byte);
 // Puts the head in its room and closes the text with "DEL TOP". Only a head
 // of another length than the room moves the points.
-void chiudiTesto(const std::string& testa);
+void chiudiTesto(Generatore& g, const std::string& testa);
 
-// The most points a chain of q rows of table can hand over at resolution r.
-std::size_t puntiMassimi(const ElementTable& table, int q, int r);
+// The most points a chain can hand over at resolution r.
+std::size_t puntiMassimi(const Catena& catena, int r);
 
-// The current element set to all zeros.
-void azzeraElemento();
-// Loads row r of a chain into the current element in metres, scaled by s;
-// a profile is flat, so its heights stay 0.
-void caricaScalato(const ElementRow& r, double s, bool conAltezze);
+// The generator's element set to all zeros.
+void azzeraElemento(Generatore& g);
+// Loads row r of a chain into the generator's element in metres, scaled by
+// s; a profile is flat, so its heights stay 0.
+void caricaScalato(Generatore& g, const ElementRow& r, double s, bool conAltezze);
 
 // The three rotation lines; the y line starts with yPrefisso.
-void aggiungiRotazioni(std::string& testa, const char* yPrefisso);
-
-// Rows a writer can walk: the count, kept within the table.
-int righe(const ElementTable& table, int q);
+void aggiungiRotazioni(Generatore& g, std::string& testa, const char* yPrefisso);
 
 // The platform's yield, where the writers give the event loop its turn:
 // after every inner point of a curve and after every element. The platform

@@ -18,12 +18,9 @@ inline void appendInt(std::string& out, int value)
     out.append(buffer, result.ptr);
 }
 
-// Set when a number that was not finite (an overflow of huge scales or
-// coordinates) came to be written; its text would say 0. The generator
-// entry clears it before a text is made.
-inline bool nonFinito = false;
-
-inline void appendNum(std::string& out, double value)
+// Appends a number; one that is not finite (an overflow of huge scales or
+// coordinates) sets nonFinito, since its text would say 0.
+inline void appendNum(std::string& out, double value, bool& nonFinito)
 {
     nonFinito = nonFinito || !std::isfinite(value);
     platform::appendStr15Digits(out, value);
@@ -31,9 +28,12 @@ inline void appendNum(std::string& out, double value)
 
 // One point line put together on the stack and appended in one piece, so
 // that the text grows once per point rather than once per number and
-// separator. It holds up to three numbers and an Integer.
+// separator. It holds up to three numbers and an Integer; a number that is
+// not finite sets nonFinito as appendNum does.
 class Riga {
 public:
+    explicit Riga(bool& nonFinito) : m_nonFinito(nonFinito) {}
+
     template <std::size_t N> Riga& testo(const char (&s)[N])
     {
         std::memcpy(m_fine, s, N - 1);
@@ -42,7 +42,7 @@ public:
     }
     Riga& numero(double value)
     {
-        nonFinito = nonFinito || !std::isfinite(value);
+        m_nonFinito = m_nonFinito || !std::isfinite(value);
         m_fine = platform::writeStr15Digits(m_fine, value);
         return *this;
     }
@@ -54,6 +54,7 @@ public:
     void aggiungiA(std::string& out) const { out.append(m_buffer, static_cast<std::size_t>(m_fine - m_buffer)); }
 
 private:
+    bool& m_nonFinito;
     char m_buffer[3 * platform::kStrMaxChars + 64];
     char* m_fine = m_buffer;
 };

@@ -1,10 +1,9 @@
-// The extrusion: one TUBE statement sweeping the stored profile along the
-// stored path, with the rotations before it and DEL TOP after it.
+// The extrusion: one TUBE statement sweeping a profile along a path, with
+// the rotations before it and DEL TOP after it.
 #include "gdl/esportazione.h"
 #include "gdl/finestra3d.h"
 #include "gdl/scrittura.h"
 #include "gdl/testo.h"
-#include "model/forme.h"
 #include "platform/conversions.h"
 
 namespace esportazione {
@@ -12,47 +11,47 @@ namespace esportazione {
 namespace {
 
 // "FN(a+b)": a whole-degree direction plus a typed angle, as GDL evaluates it.
-void aggiungiFunzione(std::string& out, const char* fn, int a, double b)
+void aggiungiFunzione(Generatore& g, std::string& out, const char* fn, int a, double b)
 {
     using namespace testo;
     out += fn;
     out += '(';
     appendInt(out, a);
     out += '+';
-    appendNum(out, b);
+    appendNum(out, b, g.nonFinito);
     out += ')';
 }
 
 // A point line written as GDL expressions: "," and a line end, then the text.
-void aggiungiDirezioneIniziale(int sa)
+void aggiungiDirezioneIniziale(Generatore& g, int sa)
 {
     using namespace testo;
-    std::string& out = esportastringa;
+    std::string& out = g.testo;
     out += ',';
     out += kCR;
     out += "   ";
-    aggiungiFunzione(out, "COS", sa, daticreatred[14]);
+    aggiungiFunzione(g, out, "COS", sa, g.dati[14]);
     out += ",  ";
-    aggiungiFunzione(out, "SIN", sa, daticreatred[14]);
+    aggiungiFunzione(g, out, "SIN", sa, g.dati[14]);
     out += ",  0, 0";
 }
 
-void aggiungiDirezioneFinale(int ea)
+void aggiungiDirezioneFinale(Generatore& g, int ea)
 {
     using namespace testo;
-    std::string& out = esportastringa;
+    std::string& out = g.testo;
     out += ',';
     out += kCR;
     out += "   ";
-    appendNum(out, lastx);
+    appendNum(out, g.lastx, g.nonFinito);
     out += '+';
-    aggiungiFunzione(out, "COS", ea, daticreatred[15]);
+    aggiungiFunzione(g, out, "COS", ea, g.dati[15]);
     out += ", ";
-    appendNum(out, lasty);
+    appendNum(out, g.lasty, g.nonFinito);
     out += '+';
-    aggiungiFunzione(out, "SIN", ea, daticreatred[15]);
+    aggiungiFunzione(g, out, "SIN", ea, g.dati[15]);
     out += ", ";
-    appendNum(out, lastz);
+    appendNum(out, g.lastz, g.nonFinito);
     out += ", 0";
 }
 
@@ -69,10 +68,10 @@ int maschera()
 }
 
 // The three rotations and "TUBE np, nq, mask".
-std::string testa(std::size_t np, std::size_t nq)
+std::string testa(Generatore& g, std::size_t np, std::size_t nq)
 {
     std::string t;
-    scrittura::aggiungiRotazioni(t, "ROTY ");
+    scrittura::aggiungiRotazioni(g, t, "ROTY ");
     t += "TUBE ";
     testo::appendInt(t, static_cast<int>(np));
     t += ", ";
@@ -84,61 +83,61 @@ std::string testa(std::size_t np, std::size_t nq)
 
 } // namespace
 
-void testocrea_tube_gdl()
+void testocrea_tube_gdl(Generatore& g, const Catena& sagoma, const Catena& percorso)
 {
     using namespace scrittura;
-    const int nsag = righe(sagoma, sago_q);
-    const int nper = righe(percorso, perc_q);
+    const int nsag = sagoma.conta();
+    const int nper = percorso.conta();
     {
         // The counts when every element writes its full number of points:
         // an extrusion leaves no point out, only a flat quarter ellipse
         // writes fewer.
-        Forme::risoluzione = platform::CInt(daticreatred[0]);
-        const std::size_t puntiSagoma = puntiMassimi(sagoma, nsag, risoluzione_generatore());
-        Forme::risoluzione = platform::CInt(daticreatred[1]);
-        const std::size_t puntiPercorso = puntiMassimi(percorso, nper, risoluzione_generatore()) + (nper > 0 ? 2 : 1);
-        preparaTesto(testa(puntiSagoma, puntiPercorso),
+        g.risoluzione = platform::CInt(g.dati[0]);
+        const std::size_t puntiSagoma = puntiMassimi(sagoma, g.risoluzione_generatore());
+        g.risoluzione = platform::CInt(g.dati[1]);
+        const std::size_t puntiPercorso = puntiMassimi(percorso, g.risoluzione_generatore()) + (nper > 0 ? 2 : 1);
+        preparaTesto(g, testa(g, puntiSagoma, puntiPercorso),
                      puntiSagoma * kBytePuntoSagoma + puntiPercorso * kBytePuntoPercorso);
     }
 
     // The profile: the origin point, then every element's points.
-    qualetestocontrol = 0;
+    g.qualetestocontrol = 0;
     const double s = finestra::scalaProfilo();
-    Forme::risoluzione = platform::CInt(daticreatred[0]);
-    azzeraElemento();
-    testocrea_cosa(0, 0);
+    g.risoluzione = platform::CInt(g.dati[0]);
+    azzeraElemento(g);
+    g.testocrea_cosa(0, 0);
     int np = 1;
     for (int i = 0; i < nsag; ++i) {
-        const ElementRow& row = sagoma.row(i);
-        caricaScalato(row, s, false);
-        const int stato = i < nsag - 1 ? calcola_stato(i) : 0;
-        np += testocrea_cosa(platform::CInt(row[kKind]), stato);
+        const ElementRow& row = sagoma.righe.row(i);
+        caricaScalato(g, row, s, false);
+        const int stato = i < nsag - 1 ? calcola_stato(sagoma.righe, i) : 0;
+        np += g.testocrea_cosa(platform::CInt(row[kKind]), stato);
         finestra::progresso(nsag > 1 ? platform::CInt(static_cast<double>(i) / (nsag - 1) * 50) : 0, false);
         scrittura::cedi();
     }
 
     // The path: a direction point before its origin, its points, and a
     // direction point after its last point.
-    qualetestocontrol = 1;
+    g.qualetestocontrol = 1;
     const double t = finestra::scalaPercorso();
-    Forme::risoluzione = platform::CInt(daticreatred[1]);
-    aggiungiDirezioneIniziale(angolo_iniziale_percorso());
-    azzeraElemento();
-    testocrea_cosa(0, 0);
+    g.risoluzione = platform::CInt(g.dati[1]);
+    aggiungiDirezioneIniziale(g, angolo_iniziale_percorso(percorso));
+    azzeraElemento(g);
+    g.testocrea_cosa(0, 0);
     int nq = 2;
     for (int j = 0; j < nper; ++j) {
-        const ElementRow& row = percorso.row(j);
-        caricaScalato(row, t, true);
-        nq += testocrea_cosa(platform::CInt(row[kKind]), 0);
+        const ElementRow& row = percorso.righe.row(j);
+        caricaScalato(g, row, t, true);
+        nq += g.testocrea_cosa(platform::CInt(row[kKind]), 0);
         finestra::progresso(nper > 1 ? platform::CInt(static_cast<double>(j) / (nper - 1) * 50 + 50) : 50, true);
         scrittura::cedi();
     }
     if (nper > 0) {
-        aggiungiDirezioneFinale(angolo_finale_percorso());
+        aggiungiDirezioneFinale(g, angolo_finale_percorso(percorso));
         ++nq;
     }
 
-    chiudiTesto(testa(static_cast<std::size_t>(np), static_cast<std::size_t>(nq)));
+    chiudiTesto(g, testa(g, static_cast<std::size_t>(np), static_cast<std::size_t>(nq)));
     finestra::progresso(0, false);
 }
 

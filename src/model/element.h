@@ -1,5 +1,6 @@
 #pragma once
 // One element of a chain and the tables that hold chains.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -66,4 +67,14 @@ public:
 
 private:
     std::vector<ElementRow> m_rows;
+};
+
+// A chain as one value: a table and its count, rows 0..q-1 of it. The table
+// may hold rows past the count (the spare row), or fewer than a count read
+// from elsewhere says.
+struct Catena {
+    ElementTable& righe;
+    int q;
+    // The rows a walk over the chain takes: the count kept within the table.
+    int conta() const { return std::clamp(q, 0, righe.rowCount()); }
 };

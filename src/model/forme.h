@@ -13,6 +13,10 @@ extern ElementTable polilinea;
 extern int poli_q;
 // Insertion index in add mode, selected element in edit mode.
 extern int poli_d;
+// Edit mode (true) or add mode. Edit mode holds only while the chain has
+// elements and the selection lies within it; the palette's mode button shows
+// it.
+extern bool modifica;
 
 // The current element: kind, start and extent (mm).
 extern int forma;
@@ -57,6 +61,16 @@ void aggiorna_etichetta();
 // truncating t / 2.0: a rounding conversion would put tools 1, 3 and 5 one
 // row down.
 QPoint posto_evidenziatore(int t);
+
+// Enters edit mode on the element after the insertion point, or on the last
+// one when the point is at the end. An empty chain has nothing to edit: add
+// mode stays, and false.
+bool entra_modifica();
+// Keeps edit mode within the chain: with an empty chain it goes back to add
+// mode at 0 and the screen shows it; a selection past the chain's end
+// becomes its last element. Every edit that shortens or replaces the chain
+// ends with it.
+void adegua_modo();
 
 // True when the selection poli_d is a row of the chain.
 bool selezione_nella_catena();

@@ -6,6 +6,8 @@
 #include "platform/beep.h"
 #include "platform/conversions.h"
 
+#include <algorithm>
+
 namespace Forme {
 
 namespace {
@@ -50,7 +52,35 @@ QPoint posto_evidenziatore(int t)
 
 bool selezione_nella_catena() { return poli_d >= 0 && poli_d < poli_q && polilinea.hasRow(poli_d); }
 
-bool selezione_valida() { return Schermo::schermo().modoModifica() && selezione_nella_catena(); }
+bool selezione_valida() { return modifica && selezione_nella_catena(); }
+
+namespace {
+
+void selezione_entro_catena() { poli_d = std::clamp(poli_d, 0, std::max(poli_q - 1, 0)); }
+
+} // namespace
+
+bool entra_modifica()
+{
+    if (poli_q <= 0)
+        return false;
+    selezione_entro_catena();
+    modifica = true;
+    return true;
+}
+
+void adegua_modo()
+{
+    if (!modifica)
+        return;
+    if (poli_q <= 0) {
+        modifica = false;
+        poli_d = 0;
+        Schermo::schermo().mostra_modo(false);
+        return;
+    }
+    selezione_entro_catena();
+}
 
 QString etichetta() { return platform::Str(poli_d) + QLatin1Char(' ') + nome(qualetool); }
 

@@ -7,6 +7,7 @@ namespace Forme {
 ElementTable polilinea;
 int poli_q = 0;
 int poli_d = 0;
+bool modifica = false;
 int forma = 0;
 double xprec = 0.0, yprec = 0.0, zprec = 0.0;
 double dx = 0.0, dy = 0.0, dz = 0.0;

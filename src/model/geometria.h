@@ -1,14 +1,21 @@
 #pragma once
-// The view, the projection and the drawing of the chain.
+// The editor's view, grid and drawing flags, the projection and the drawing
+// of the chain. Every drawing routine here is the editor's: it draws with
+// the Disegno these globals make (disegno_editor) and leaves what it did in
+// them (conserva).
+#include "model/disegno.h"
 #include "platform/picture.h"
 
 #include <vector>
 
 namespace Geometria {
 
-// The view: window pixel of the model origin and pixels per millimetre.
+// The editor's view: window pixel of the model origin and pixels per
+// millimetre.
 extern int origx, origy;
 extern double zmfct;
+// The same as one value.
+Vista vista_editor();
 // The initial view: one pixel a millimetre, the origin in the middle of the
 // main window.
 void vista_iniziale();
@@ -34,11 +41,29 @@ extern platform::PicturePtr griglia;
 const platform::CurveShape& ultima_linea();
 
 void punto_medio(double x1, double y1, double x2, double y2);
+// The midpoint itself, touching no global.
+struct Punto {
+    double x, y;
+};
+Punto medio(double x1, double y1, double x2, double y2);
 double distanza_2punti(double x1, double y1, double x2, double y2);
 
-// The projection of a model coordinate (mm) to a window pixel, each term
-// truncated on its own: a point (x, y, z) is drawn at
-// (pixel_x(x) + pixel_z(z), pixel_y(y) - pixel_z(z)).
+// The editor's drawing as these globals and Forme::risoluzione give it:
+// live on the main window, into the backdrop while gri_aggiungipict is
+// set, measured into zxmin..zymax while calc_zoom is set.
+Disegno disegno_editor();
+// What a drawing of the editor leaves: archiaro, the box while measuring,
+// x_geom and y_geom, the segment object.
+void conserva(const Disegno& d);
+// Runs f on the editor's drawing and keeps what it left.
+template <class F> void con_disegno_editor(F f)
+{
+    Disegno d = disegno_editor();
+    f(d);
+    conserva(d);
+}
+
+// The projection in the editor's view (see Vista).
 int pixel_x(double x);
 int pixel_y(double y);
 int pixel_z(double z);

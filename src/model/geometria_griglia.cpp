@@ -93,7 +93,7 @@ void disegna_catena()
     gri_successivi = false;
     if (poli_q <= 0)
         return;
-    const bool aggiunta = !Schermo::schermo().modoModifica();
+    const bool aggiunta = !modifica;
     const int ultimo = std::min(poli_q, polilinea.rowCount()) - 1;
     for (int i = 0; i <= ultimo; ++i) {
         // In add mode the elements from the insertion point on are set apart.
@@ -136,6 +136,9 @@ void disegna_griglia()
     disegna_catena();
     gri_aggiungipict = false;
     gri_successivi = false;
+    // A rebuild follows every change of the chain: edit mode is kept within
+    // the chain it has drawn.
+    Forme::adegua_modo();
     Schermo::schermo().aggiorna_bottoni();
     Schermo::schermo().setBackdrop(griglia);
 }

@@ -111,6 +111,8 @@ void elemento_elimina()
     if (poli_d == poli_q && poli_q > 0)
         --poli_d;
     polilinea.redim(poli_q);
+    // The last element gone, there is nothing left to edit.
+    adegua_modo();
 
     ridisegna();
     fine_modifica();

@@ -1,5 +1,6 @@
 #include "model/geometria.h"
 
+#include "model/forme.h"
 #include "model/schermo.h"
 #include "platform/conversions.h"
 
@@ -8,9 +9,15 @@
 
 namespace Geometria {
 
-int pixel_x(double x) { return platform::CInt(static_cast<double>(origx) + x * zmfct); }
-int pixel_y(double y) { return platform::CInt(static_cast<double>(origy) - y * zmfct); }
-int pixel_z(double z) { return platform::CInt(z * zmfct); }
+int Vista::pixel_x(double x) const { return platform::CInt(static_cast<double>(origx) + x * zmfct); }
+int Vista::pixel_y(double y) const { return platform::CInt(static_cast<double>(origy) - y * zmfct); }
+int Vista::pixel_z(double z) const { return platform::CInt(z * zmfct); }
+
+Vista vista_editor() { return Vista{origx, origy, zmfct}; }
+
+int pixel_x(double x) { return vista_editor().pixel_x(x); }
+int pixel_y(double y) { return vista_editor().pixel_y(y); }
+int pixel_z(double z) { return vista_editor().pixel_z(z); }
 
 namespace {
 
@@ -29,62 +36,106 @@ const ColoriLinea& colori_linea()
     return colori;
 }
 
-// The segment object every segment is drawn with.
+// The segment object of the editor's drawing.
 platform::CurveShape linea_dis;
 
 } // namespace
 
 const platform::CurveShape& ultima_linea() { return linea_dis; }
 
-void nuova_linea()
+void Disegno::nuova_linea()
 {
     // Every property is set anew, as on a newly made segment.
-    linea_dis.X = linea_dis.Y = linea_dis.X2 = linea_dis.Y2 = 0.0;
-    linea_dis.Fill = 0.0;
-    linea_dis.Border = 100.0;
-    linea_dis.BorderWidth = 1.0;
+    linea.X = linea.Y = linea.X2 = linea.Y2 = 0.0;
+    linea.Fill = 0.0;
+    linea.Border = 100.0;
+    linea.BorderWidth = 1.0;
     // Each rule overrides the ones before it.
     const ColoriLinea& c = colori_linea();
     const QColor* color = &c.rosso;
-    if (gri_aggiungipict)
+    if (nellaFigura)
         color = &c.nero;
-    if (gri_successivi)
+    if (successivi)
         color = &c.grigio_verde;
-    if (archiaro) {
+    if (chiaro) {
         color = &c.viola;
-        if (gri_successivi)
+        if (successivi)
             color = &c.viola_chiaro;
     }
-    linea_dis.BorderColor = *color;
+    linea.BorderColor = *color;
 }
 
-void dis_linea(double x1, double y1, double x2, double y2)
+void Disegno::segmento(double x1, double y1, double x2, double y2)
 {
-    if (calc_zoom) {
+    if (misura) {
         // Only the end point grows the box. A view without a zoom has no
         // millimetres to measure in.
-        const double xm = (x2 - origx) / zmfct;
-        const double ym = (origy - y2) / zmfct;
+        const double xm = (x2 - vista.origx) / vista.zmfct;
+        const double ym = (vista.origy - y2) / vista.zmfct;
         if (std::isfinite(xm) && std::isfinite(ym)) {
-            zxmin = std::min(xm, zxmin);
-            zxmax = std::max(xm, zxmax);
-            zymin = std::min(ym, zymin);
-            zymax = std::max(ym, zymax);
+            box.xmin = std::min(xm, box.xmin);
+            box.xmax = std::max(xm, box.xmax);
+            box.ymin = std::min(ym, box.ymin);
+            box.ymax = std::max(ym, box.ymax);
         }
         return;
     }
     nuova_linea();
-    linea_dis.X = 0.0;
-    linea_dis.Y = 0.0;
-    linea_dis.X2 = x2 - x1;
-    linea_dis.Y2 = y2 - y1;
-    x_geom = x1;
-    y_geom = y1;
+    linea.X = 0.0;
+    linea.Y = 0.0;
+    linea.X2 = x2 - x1;
+    linea.Y2 = y2 - y1;
+    geom_x = x1;
+    geom_y = y1;
+    geom = true;
     const int ox = platform::CInt(x1);
     const int oy = platform::CInt(y1);
-    Schermo::schermo().disegna_segmento(linea_dis, ox, oy);
-    if (gri_aggiungipict && griglia)
-        griglia->graphics().DrawObject(linea_dis, ox, oy);
+    if (schermo)
+        Schermo::schermo().disegna_segmento(linea, ox, oy);
+    if (nellaFigura && figura)
+        figura->graphics().DrawObject(linea, ox, oy);
+}
+
+Disegno disegno_editor()
+{
+    Disegno d;
+    d.vista = vista_editor();
+    d.risoluzione = Forme::risoluzione;
+    d.schermo = true;
+    d.nellaFigura = gri_aggiungipict;
+    d.figura = griglia.get();
+    d.misura = calc_zoom;
+    d.box = Riquadro{zxmin, zymin, zxmax, zymax};
+    d.successivi = gri_successivi;
+    d.chiaro = archiaro;
+    d.linea = linea_dis;
+    return d;
+}
+
+void conserva(const Disegno& d)
+{
+    archiaro = d.chiaro;
+    if (d.misura) {
+        zxmin = d.box.xmin;
+        zymin = d.box.ymin;
+        zxmax = d.box.xmax;
+        zymax = d.box.ymax;
+    }
+    if (d.geom) {
+        x_geom = d.geom_x;
+        y_geom = d.geom_y;
+    }
+    linea_dis = d.linea;
+}
+
+void nuova_linea()
+{
+    con_disegno_editor([&](Disegno& d) { d.nuova_linea(); });
+}
+
+void dis_linea(double x1, double y1, double x2, double y2)
+{
+    con_disegno_editor([&](Disegno& d) { d.segmento(x1, y1, x2, y2); });
 }
 
 } // namespace Geometria

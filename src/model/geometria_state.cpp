@@ -24,10 +24,13 @@ void vista_iniziale()
     zmfct = 1.0;
 }
 
+Punto medio(double x1, double y1, double x2, double y2) { return {(x1 + x2) / 2.0, (y1 + y2) / 2.0}; }
+
 void punto_medio(double x1, double y1, double x2, double y2)
 {
-    x_geom = (x1 + x2) / 2.0;
-    y_geom = (y1 + y2) / 2.0;
+    const Punto m = medio(x1, y1, x2, y2);
+    x_geom = m.x;
+    y_geom = m.y;
 }
 
 double distanza_2punti(double x1, double y1, double x2, double y2)

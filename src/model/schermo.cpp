@@ -9,7 +9,7 @@ public:
     void disegna_segmento(const platform::CurveShape&, int, int) override {}
     void Refresh() override {}
     void setBackdrop(const platform::PicturePtr&) override {}
-    bool modoModifica() const override { return false; }
+    void mostra_modo(bool) override {}
     void sposta_evidenziatore(int, int) override {}
     void colora_evidenziatore(const QColor&) override {}
     void scrivi_etichetta(const QString&) override {}

@@ -1,8 +1,9 @@
 #pragma once
-// What the model needs of the screen: the main window's live drawing and
+// What the model shows on the screen: the main window's live drawing and
 // backdrop, the palette's mode and highlight, the numeric editor's labels
-// and navigation buttons. The editor implements it and registers it at
-// start-up; the model calls nothing else of the windows.
+// and navigation buttons. Output only: the model reads nothing back. The
+// editor implements it and registers it at start-up; the model calls
+// nothing else of the windows.
 #include "platform/picture.h"
 
 #include <QColor>
@@ -20,9 +21,10 @@ public:
     virtual void Refresh() = 0;
     virtual void setBackdrop(const platform::PicturePtr& picture) = 0;
 
-    // The palette: true while the mode button is in edit mode; the
-    // highlight moved to (left, top) and painted in one colour.
-    virtual bool modoModifica() const = 0;
+    // The palette: the mode shown (edit mode when true, see
+    // Forme::modifica); the highlight moved to (left, top) and painted in
+    // one colour.
+    virtual void mostra_modo(bool modifica) = 0;
     virtual void sposta_evidenziatore(int left, int top) = 0;
     virtual void colora_evidenziatore(const QColor& color) = 0;
 
@@ -34,7 +36,7 @@ public:
 };
 
 // The screen the model draws on. Until one is registered a screen that
-// does nothing stands in (add mode, nothing drawn).
+// does nothing stands in (nothing drawn, nothing shown).
 Schermo& schermo();
 void registra(Schermo* s);
 

@@ -96,8 +96,6 @@ QString configFilePath(const QString& bareName)
     return QDir(folder).filePath(bareName);
 }
 
-bool fileExists(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }
-
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
 } // namespace platform

@@ -51,7 +51,6 @@ inline bool writeFileAtomically(const QString& path, const QByteArray& bytes, Fi
 // and the path of a file with a bare name in it.
 QString configFilePath(const QString& bareName);
 
-bool fileExists(const QString& path);
 QString fileName(const QString& path); // the name without its folder
 
 } // namespace platform

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(AboutBox, ShowsTheProgramAndItsLinks)
 {
-    App::_AppleModanovainfo_Action();
+    App::AppleModanovainfo_Action();
     ASSERT_TRUE(info::exists());
     info& box = info::instance();
     EXPECT_TRUE(box.isVisible());
@@ -75,14 +75,14 @@ TEST_F(AboutBox, ShowsTheProgramAndItsLinks)
 TEST_F(AboutBox, OnlyTheAboutCommandShowsIt)
 {
     EXPECT_FALSE(info::instance().isVisible());
-    App::_AppleModanovainfo_Action();
+    App::AppleModanovainfo_Action();
     EXPECT_TRUE(info::instance().isVisible());
 }
 
 TEST_F(AboutBox, OkClosesItAndBringsTheMainWindowForward)
 {
     fin_principale::instance().hide();
-    App::_AppleModanovainfo_Action();
+    App::AppleModanovainfo_Action();
     info& box = info::instance();
     entra(box.StaticText2); // underlined when OK is pressed
 
@@ -93,7 +93,7 @@ TEST_F(AboutBox, OkClosesItAndBringsTheMainWindowForward)
     EXPECT_TRUE(fin_principale::instance().isVisible());
 
     // The next about box is a new one, its author line not underlined.
-    App::_AppleModanovainfo_Action();
+    App::AppleModanovainfo_Action();
     EXPECT_FALSE(info::instance().StaticText2->underline());
     EXPECT_TRUE(links.empty());
     // Return presses OK as well.

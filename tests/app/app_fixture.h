@@ -3,8 +3,8 @@
 // preferences live in a private configuration folder, documents in a
 // private temporary folder.
 #include "app/app.h"
-#include "app/documento.h"
 #include "app/globali.h"
+#include "documento/documento.h"
 #include "editor/fin_forme.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"

@@ -227,7 +227,7 @@ TEST_P(SaveQuestionDuringAVisit, EndsTheVisitOnlyWhenTheDocumentGoes)
         EXPECT_EQ(Globali::fileattuale, primo);
         EXPECT_EQ(field->text(), "33");
         EXPECT_EQ(esportazione::daticreatred[kRotX], 33.0);
-        EXPECT_EQ(esportazione::risolufinta, 12);
+        EXPECT_EQ(Forme::risoluzione, 12);
     }
 }
 

@@ -242,7 +242,7 @@ TEST_F(AppTest, AClickAndAKeyDuringOpenRunAfterItOnceEach)
     scrivi(path, documento::documentBytes(d));
     ASSERT_TRUE(Globali::apri_file(path));
     const double fitted = Geometria::zmfct;
-    App::_FileNew_Action();
+    App::FileNew_Action();
 
     fin_edita& editor = fin_edita::instance();
     editor.activateWindow();
@@ -256,7 +256,7 @@ TEST_F(AppTest, AClickAndAKeyDuringOpenRunAfterItOnceEach)
     testsupport::postClick(fin_forme::instance().bot_zoom(1));
     testsupport::postKey(editor.efxdelta, Qt::Key_5, QStringLiteral("5"));
     QThread::msleep(45); // the yield's interval is over: the reading's yields let events through
-    App::_FileOpen_Action();
+    App::FileOpen_Action();
 
     ASSERT_EQ(Globali::fileattuale, path);
     EXPECT_GT(platform::held::count(), 0);
@@ -584,7 +584,7 @@ TEST_P(FailedSave, BeepsAndKeepsTheCurrentFileAndTheMark)
     testsupport::DialogScript dialogs;
     dialogs.saveAnswers = {target};
     platform::resetBeepCount();
-    App::_FileSaveas_Action();
+    App::FileSaveas_Action();
 
     EXPECT_EQ(platform::beepCount(), 1);
     EXPECT_EQ(Globali::fileattuale, mine);
@@ -604,7 +604,7 @@ TEST_F(AppTest, SaveOverAnExistingFileReplacesItAndLeavesNothingBeside)
 
     testsupport::DialogScript dialogs;
     dialogs.saveAnswers = {path};
-    App::_FileSaveas_Action();
+    App::FileSaveas_Action();
 
     EXPECT_EQ(leggi(path), documento::documentBytes(documento::currentDocument()));
     EXPECT_EQ(QDir(percorso(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.mdn"});
@@ -622,7 +622,7 @@ TEST_F(AppTest, SaveWhoseFolderHasGoneBeepsAndKeepsTheMark)
     platform::resetBeepCount();
     testsupport::DialogScript dialogs;
 
-    App::_FileSave_Action();
+    App::FileSave_Action();
 
     EXPECT_EQ(platform::beepCount(), 1);
     EXPECT_EQ(dialogs.failures,

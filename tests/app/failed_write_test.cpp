@@ -37,9 +37,9 @@ TEST_P(FailedWrite, KeepsTheOldFileTheCurrentFileAndTheMark)
     {
         testsupport::FileSizeLimit limite(c.meta ? nuovo.size() / 2 : 0);
         switch (c.comando) {
-        case Comando::Save: App::_FileSave_Action(); break;
-        case Comando::SaveAs: App::_FileSaveas_Action(); break;
-        case Comando::SaveQuestionBeforeNew: App::_FileNew_Action(); break;
+        case Comando::Save: App::FileSave_Action(); break;
+        case Comando::SaveAs: App::FileSaveas_Action(); break;
+        case Comando::SaveQuestionBeforeNew: App::FileNew_Action(); break;
         }
     }
 
@@ -53,7 +53,7 @@ TEST_P(FailedWrite, KeepsTheOldFileTheCurrentFileAndTheMark)
 
     // Without the limit the same command saves.
     platform::resetBeepCount();
-    App::_FileSave_Action();
+    App::FileSave_Action();
     EXPECT_EQ(leggi(doc), nuovo);
     EXPECT_FALSE(Globali::filemodificato);
     EXPECT_EQ(platform::beepCount(), 0);

@@ -186,7 +186,7 @@ TEST_F(AppTest, TheItemsRunTheirCommands)
     disegna();
 
     // Save on an untitled document beeps (the handler, as the item is off).
-    App::_FileSave_Action();
+    App::FileSave_Action();
     EXPECT_EQ(platform::beepCount(), 1);
 
     testsupport::DialogScript dialogs;

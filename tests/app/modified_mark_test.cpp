@@ -213,7 +213,7 @@ TEST_P(ModifiedMark, FollowsWhatTheDocumentHolds)
 
     testsupport::DialogScript dialogs;
     dialogs.saveChangesAnswers = {platform::SaveAnswer::Save};
-    App::_FileNew_Action();
+    App::FileNew_Action();
     EXPECT_EQ(dialogs.saveChangesAsked, m.marca ? 1 : 0);
     EXPECT_TRUE(Globali::fileattuale.isEmpty());
     EXPECT_EQ(leggi(doc) != salvato, m.marca);
@@ -243,8 +243,8 @@ TEST_F(AppTest, DocumentsSavedOrOpenedDuringAVisitKeepTheEditorsArcResolution)
 
     press(palette().bot_sagoma); // marks the document: the profile is new
     ASSERT_TRUE(create3d().inVisita());
-    ASSERT_EQ(Forme::risoluzione, 6);
-    App::_FileSave_Action();
+    ASSERT_EQ(Forme::risoluzione, 12); // the previews' 6 is their own
+    App::FileSave_Action();
     EXPECT_EQ(primaRiga(), "12");
 
     Forme::polilinea(0, kDX) = 35; // drawn before the visit, not yet saved
@@ -260,7 +260,7 @@ TEST_F(AppTest, DocumentsSavedOrOpenedDuringAVisitKeepTheEditorsArcResolution)
     ASSERT_TRUE(create3d().inVisita());
     dialogs.saveChangesAnswers.push_back(platform::SaveAnswer::DontSave);
     dialogs.openAnswers = {altro};
-    App::_FileOpen_Action();
+    App::FileOpen_Action();
     EXPECT_EQ(Globali::fileattuale, altro);
     EXPECT_FALSE(create3d().inVisita()) << "opening a document ends the visit";
     EXPECT_EQ(Forme::risoluzione, 20);

@@ -42,8 +42,8 @@ protected:
     bool esegui(Comando c, const QString& altro)
     {
         switch (c) {
-        case Comando::New: App::_FileNew_Action(); return Forme::poli_q == 0 && Globali::fileattuale.isEmpty();
-        case Comando::Open: App::_FileOpen_Action(); return Globali::fileattuale == altro;
+        case Comando::New: App::FileNew_Action(); return Forme::poli_q == 0 && Globali::fileattuale.isEmpty();
+        case Comando::Open: App::FileOpen_Action(); return Globali::fileattuale == altro;
         case Comando::OpenDocument: App::Event_OpenDocument(altro); return Globali::fileattuale == altro;
         case Comando::Quit: {
             // The event loop ends with 0 when the program quits, or with 42
@@ -64,7 +64,7 @@ TEST_P(Question, AsksBeforeDiscardingAModifiedDocument)
     avvia();
     const QString altro = percorso(QStringLiteral("altro.mdn"));
     ASSERT_TRUE(App::filesalva(altro));
-    App::_FileNew_Action();
+    App::FileNew_Action();
 
     const QString titolato = percorso(QStringLiteral("titolato.mdn"));
     const QString scelto = percorso(QStringLiteral("scelto.mdn"));
@@ -122,7 +122,7 @@ TEST_P(NotModified, AsksNothing)
     const QString altro = percorso(QStringLiteral("altro.mdn"));
     disegna();
     ASSERT_TRUE(App::filesalva(altro));
-    App::_FileNew_Action();
+    App::FileNew_Action();
     poni(Forme::polilinea, Forme::poli_q, {{0, 0, 0, 5, 5, 0, 0}}); // drawn, then saved
     ASSERT_TRUE(App::filesalva(percorso(QStringLiteral("salvato.mdn"))));
 
@@ -159,9 +159,9 @@ TEST_F(AppTest, TheQuestionSpeaksTheCurrentLanguage)
     };
     platform::setDialogAnswers(answers);
 
-    App::_FileNew_Action();
+    App::FileNew_Action();
     Globali::local_ita();
-    App::_FileNew_Action();
+    App::FileNew_Action();
     platform::clearDialogAnswers();
 
     ASSERT_EQ(asked.size(), 2u);

@@ -30,9 +30,9 @@ TEST_F(AppTest, NewEmptiesTheDocumentAndSetsTheCreationDefaults)
     {
         testsupport::DialogScript dialogs;
         dialogs.saveChangesAnswers = {platform::SaveAnswer::Cancel, platform::SaveAnswer::DontSave};
-        App::_FileNew_Action();
+        App::FileNew_Action();
         EXPECT_EQ(Forme::poli_q, 3); // cancelled
-        App::_FileNew_Action();
+        App::FileNew_Action();
         EXPECT_EQ(dialogs.saveChangesAsked, 2);
     }
 
@@ -83,7 +83,7 @@ TEST_F(AppTest, NewEmptiesTheDocumentAndSetsTheCreationDefaults)
 
     // A second New changes nothing further.
     const Stato after = stato();
-    App::_FileNew_Action();
+    App::FileNew_Action();
     EXPECT_TRUE(stato() == after);
     EXPECT_EQ(platform::beepCount(), 0);
 }
@@ -106,6 +106,7 @@ protected:
         avvia();
         disegna();
         Forme::poli_d = 1;
+        Forme::modifica = true;
         fin_forme::instance().bot_sel->setValue(true);
         // Edit mode shows both markers.
         fin_principale::instance().prepointer->setVisible(true);
@@ -118,7 +119,7 @@ TEST_F(EditMode, NewLeavesEditModeWithoutABeep)
 {
     testsupport::DialogScript dialogs;
     dialogs.saveChangesAnswers = {platform::SaveAnswer::DontSave};
-    App::_FileNew_Action();
+    App::FileNew_Action();
 
     EXPECT_FALSE(modifica());
     EXPECT_EQ(fin_forme::instance().bot_sel->property("iconName").toString(), "edita1");
@@ -137,13 +138,14 @@ TEST_F(EditMode, OpeningADocumentSelectsItsLastElementOrLeavesEditMode)
     ASSERT_TRUE(App::filesalva(three));
     testsupport::DialogScript dialogs;
     dialogs.saveChangesAnswers = {platform::SaveAnswer::DontSave};
-    App::_FileNew_Action();
+    App::FileNew_Action();
     const QString empty = percorso(QStringLiteral("vuoto.mdn"));
     ASSERT_TRUE(App::filesalva(empty));
 
     ASSERT_TRUE(Globali::apri_file(three));
     EXPECT_FALSE(modifica()); // New left edit mode; opening does not enter it
 
+    Forme::modifica = true;
     fin_forme::instance().bot_sel->setValue(true);
     Forme::poli_d = 0;
     ASSERT_TRUE(Globali::apri_file(three));

@@ -46,7 +46,7 @@ protected:
         ASSERT_TRUE(App::filesalva(m_file));
         ASSERT_FALSE(Globali::filemodificato);
 
-        App::_FileCreate3D_Action();
+        App::FileCreate3D_Action();
         create3d().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&create3d()));
         QTest::mouseClick(create3d().bot_exp(1), Qt::LeftButton);

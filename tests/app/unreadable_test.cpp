@@ -79,7 +79,7 @@ TEST_P(Unreadable, IsRefusedAtOnceWithOneBeepAndChangesNothing)
             QFileOpenEvent event(file.path);
             QCoreApplication::sendEvent(qApp, &event);
         } else {
-            App::_FileOpen_Action();
+            App::FileOpen_Action();
             EXPECT_EQ(dialogs.opens, 1);
         }
         EXPECT_EQ(dialogs.saveChangesAsked, 1);

@@ -70,9 +70,9 @@ TEST_P(ProfileFit, CentresTheBoxAndMarksTheAxis)
     daticreatred[2] = c.scala;
     fin_3d& w = shown();
 
-    EXPECT_DOUBLE_EQ(Geometria::zmfct, c.zmfct);
-    EXPECT_EQ(Geometria::origx, c.origx);
-    EXPECT_EQ(Geometria::origy, c.origy);
+    EXPECT_DOUBLE_EQ(w.vistaSagoma().zmfct, c.zmfct);
+    EXPECT_EQ(w.vistaSagoma().origx, c.origx);
+    EXPECT_EQ(w.vistaSagoma().origy, c.origy);
     EXPECT_EQ(w.StaticSAG_XY->text(), c.lettura);
 
     // The origin cross, and the thick axis cross at the axis point.
@@ -114,10 +114,10 @@ TEST_P(ZeroScale, LeavesTheAxisOut)
     daticreatred[16] = GetParam();
     daticreatred[17] = GetParam();
     fin_3d& w = shown();
-    EXPECT_TRUE(std::isfinite(Geometria::zmfct));
-    EXPECT_DOUBLE_EQ(Geometria::zmfct, 290.0 / 120);
-    EXPECT_EQ(Geometria::origx, 24);
-    EXPECT_EQ(Geometria::origy, 95);
+    EXPECT_TRUE(std::isfinite(w.vistaSagoma().zmfct));
+    EXPECT_DOUBLE_EQ(w.vistaSagoma().zmfct, 290.0 / 120);
+    EXPECT_EQ(w.vistaSagoma().origx, 24);
+    EXPECT_EQ(w.vistaSagoma().origy, 95);
     EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 100 x 0 mm.");
     // Nothing left of the origin cross.
     for (int x = 0; x < 20; ++x)
@@ -128,7 +128,7 @@ TEST_P(ZeroScale, LeavesTheAxisOut)
     QTest::mouseClick(w.bot_exp(1), Qt::LeftButton);
     type(w.efdati3d(0), "2");
     EXPECT_EQ(daticreatred[2], 2.0);
-    EXPECT_TRUE(std::isfinite(Geometria::zmfct));
+    EXPECT_TRUE(std::isfinite(w.vistaSagoma().zmfct));
 }
 
 INSTANTIATE_TEST_SUITE_P(Create3d, ZeroScale, ::testing::Values(0.0, 50.0));
@@ -141,9 +141,9 @@ TEST_F(Create3d, PathPreviewIncludesTheHeights)
     fin_3d& w = shown();
     EXPECT_EQ(w.StaticPER_XY->text(), "Dim.: 150 x 50 mm.");
     // Box x 0..150, y 0..50, fitted by width.
-    EXPECT_DOUBLE_EQ(Geometria::zmfct, 290.0 / 170);
+    EXPECT_DOUBLE_EQ(w.vistaPercorso().zmfct, 290.0 / 170);
     // Its origin cross is drawn thick.
-    const int ox = Geometria::origx, oy = Geometria::origy;
+    const int ox = w.vistaPercorso().origx, oy = w.vistaPercorso().origy;
     EXPECT_EQ(pixel(w.ImageWell2, ox - 2, oy - 2), kMarca);
     EXPECT_EQ(pixel(w.ImageWell2, ox - 3, oy - 2), kMarca);
 
@@ -170,7 +170,7 @@ TEST_F(Create3d, EachPreviewMeasuresInTheEditorsView)
     fin_3d& w = shown();
     EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 10000 x 0 mm.");
     EXPECT_EQ(w.StaticPER_XY->text(), "Dim.: 100 x 0 mm.");
-    EXPECT_DOUBLE_EQ(Geometria::zmfct, 290.0 / 120);
+    EXPECT_DOUBLE_EQ(w.vistaPercorso().zmfct, 290.0 / 120);
     w.PushButton1->click();
 
     // The other way round: a short profile redrawn after the 10 m path.
@@ -180,7 +180,7 @@ TEST_F(Create3d, EachPreviewMeasuresInTheEditorsView)
     EXPECT_EQ(w.StaticPER_XY->text(), "Dim.: 10000 x 0 mm.");
     type(w.efdelta3d(17), "-30");
     EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 100 x 30 mm.");
-    EXPECT_DOUBLE_EQ(Geometria::zmfct, 290.0 / 120);
+    EXPECT_DOUBLE_EQ(w.vistaSagoma().zmfct, 290.0 / 120);
 }
 
 // The previews measure the chain in the editor's view; after a fit its zoom

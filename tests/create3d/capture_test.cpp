@@ -19,7 +19,8 @@ std::vector<ElementRow> rows(const ElementTable& table, int count)
 }
 
 // A visit has started: the window is up with the editor's windows hidden,
-// and the editor's arc resolution is kept while the previews use 6.
+// and the editor's arc resolution is left as it is while the previews use
+// their own.
 void expectVisit(int editorsResolution)
 {
     EXPECT_TRUE(fin_3d::instance().isVisible());
@@ -28,8 +29,7 @@ void expectVisit(int editorsResolution)
     EXPECT_FALSE(fin_principale::instance().isVisible());
     EXPECT_FALSE(fin_forme::instance().isVisible());
     EXPECT_FALSE(fin_edita::instance().isVisible());
-    EXPECT_EQ(esportazione::risolufinta, editorsResolution);
-    EXPECT_EQ(Forme::risoluzione, 6);
+    EXPECT_EQ(Forme::risoluzione, editorsResolution);
     EXPECT_EQ(fin_3d::instance().ProgressBar1->value(), 1);
 }
 

@@ -111,7 +111,7 @@ TEST_F(Create3d, TabbingThroughAScalePairKeepsTheTypedNumbers)
     };
     const double scales[] = {1.0, 100.0, 1.0, 100.0}; // slots 2 to 5 as a new document has them
     for (const Case c : {Case{1, "7", "0.07"}, Case{1, "33.3", "0.333"}, Case{3, "14.1", "0.141"}}) {
-        std::copy(std::begin(scales), std::end(scales), daticreatred + 2);
+        std::copy(std::begin(scales), std::end(scales), daticreatred.begin() + 2);
         fin_3d& w = tuttoAbilitato(0);
         type(w.efdati3d(c.percentMember), QString::fromLatin1(c.typed));
         QTest::mouseClick(w.efdati3d(c.percentMember - 1), Qt::LeftButton);

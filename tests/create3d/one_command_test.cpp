@@ -4,7 +4,7 @@
 // runs out of memory beeps and leaves the stored profile as it was.
 #include "fin3d_fixture.h"
 
-#include "app/documento.h"
+#include "documento/documento.h"
 #include "platform/held_events.h"
 #include "platform/system.h"
 
@@ -83,11 +83,11 @@ TEST_F(Create3d, TheShowsActivationWaitsForThePreviewsAndDrawsNothingTwice)
     EXPECT_NE(profile, path);
 
     // Handed out now, the show's own activation draws nothing again.
-    const platform::PicturePtr lastPicture = Geometria::griglia;
+    const qint64 lastPicture = w.ImageWell2->image().cacheKey();
     testsupport::processEvents();
     EXPECT_TRUE(w.isActiveWindow());
     EXPECT_EQ(platform::held::count(), 0);
-    EXPECT_TRUE(Geometria::griglia == lastPicture);
+    EXPECT_EQ(w.ImageWell2->image().cacheKey(), lastPicture);
 
     // Each well shows its own chain: drawn anew, the pictures are the same.
     w.disegnasagoma();
@@ -127,12 +127,12 @@ TEST_F(Create3d, AnActivationDuringOpenAsProfileRedrawsOnlyOnceItsPreviewsAreDon
     EXPECT_EQ(w.StaticPER_XY->text(), "Dim.: 1500 x 500 mm.");
     const QImage profile = w.ImageWell1->image();
     const QImage path = w.ImageWell2->image();
-    const platform::PicturePtr lastPicture = Geometria::griglia;
+    const qint64 lastPicture = w.ImageWell2->image().cacheKey();
 
     // The activation runs now and draws both previews again, the same.
     testsupport::processEvents();
     EXPECT_EQ(platform::held::count(), 0);
-    EXPECT_TRUE(Geometria::griglia != lastPicture);
+    EXPECT_NE(w.ImageWell2->image().cacheKey(), lastPicture);
     EXPECT_EQ(w.ImageWell1->image(), profile);
     EXPECT_EQ(w.ImageWell2->image(), path);
     EXPECT_EQ(w.StaticSAG_XY->text(), "Dim.: 800 x 800 mm.");
@@ -174,6 +174,7 @@ TEST_P(GenerationUndisturbed, ByAnActivationOrACloseRequest)
     daticreatred[1] = 64;
     fin_3d& w = shown();
     const ElementTable storedProfile = esportazione::sagoma;
+    const int editorsResolution = Forme::risoluzione;
 
     QTest::mouseClick(w.PushButton3, Qt::LeftButton);
     const QString undisturbed = platform::clipboardText();
@@ -192,16 +193,18 @@ TEST_P(GenerationUndisturbed, ByAnActivationOrACloseRequest)
     EXPECT_GT(platform::held::count(), 0);
     EXPECT_TRUE(sameText(platform::clipboardText(), undisturbed));
     EXPECT_EQ(esportazione::sagoma.rows(), storedProfile.rows());
-    // The writer leaves the profile's resolution in force; the activation
-    // has not yet set the previews' 6.
-    EXPECT_EQ(Forme::risoluzione, 64);
+    // The writer leaves the editor's resolution alone; the activation has
+    // not yet drawn the previews again.
+    EXPECT_EQ(Forme::risoluzione, editorsResolution);
+    const qint64 previewBefore = w.ImageWell1->image().cacheKey();
 
     testsupport::processEvents();
     testsupport::processEvents();
     EXPECT_EQ(platform::held::count(), 0);
     EXPECT_TRUE(w.isVisible()); // the close request is refused: no close box
     EXPECT_TRUE(w.inVisita());
-    EXPECT_EQ(Forme::risoluzione, 6); // the activation ran, after the command
+    EXPECT_NE(w.ImageWell1->image().cacheKey(), previewBefore); // the activation ran, after the command
+    EXPECT_EQ(Forme::risoluzione, editorsResolution);
     EXPECT_EQ(platform::beepCount(), 0);
 }
 

@@ -3,7 +3,7 @@
 // which takes the window's values first.
 #include "fin3d_fixture.h"
 
-#include "app/documento.h"
+#include "documento/documento.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
@@ -327,6 +327,7 @@ TEST_F(Create3d, EditKeepsEditModeWithinTheChain)
     fin_forme& palette = fin_forme::instance();
     storeChain(Forme::polilinea, Forme::poli_q, 5);
     Forme::poli_d = 4;
+    Forme::modifica = true;
     palette.bot_sel->setValue(true);
     storeProfile(2);
     fin_3d& w = shown();

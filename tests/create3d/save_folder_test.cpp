@@ -4,7 +4,7 @@
 #include "fin3d_fixture.h"
 
 #include "app/app.h"
-#include "app/documento.h"
+#include "documento/documento.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +61,7 @@ TEST_F(Create3d, GdlSaveOpensWhereTheLastTextWentAndTheDocumentDialogsKeepTheirF
     QTemporaryDir a, b, c;
     testsupport::DialogScript dialogs;
     dialogs.openAnswers = {documentoIn(a)};
-    App::_FileOpen_Action();
+    App::FileOpen_Action();
     ASSERT_EQ(esportazione::sago_q, 2);
     dialogs.saveAnswers = {b.filePath(QStringLiteral("testogdl.txt")), QString(),
                            c.filePath(QStringLiteral("copia.mdn")), QString()};
@@ -70,7 +70,7 @@ TEST_F(Create3d, GdlSaveOpensWhereTheLastTextWentAndTheDocumentDialogsKeepTheirF
     salvaTesto(w);
     EXPECT_TRUE(QFile::exists(b.filePath(QStringLiteral("testogdl.txt"))));
     salvaTesto(w);
-    App::_FileSaveas_Action();
+    App::FileSaveas_Action();
     EXPECT_TRUE(QFile::exists(c.filePath(QStringLiteral("copia.mdn"))));
     salvaTesto(w);
 

@@ -4,6 +4,7 @@
 
 #include "editor/fin_forme.h"
 #include "editor/fin_principale.h"
+#include "platform/system.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -30,16 +31,14 @@ TEST_F(Create3d, ActivationTakesOverTheScreenAndKeepsTheEditorsResolution)
     EXPECT_EQ(w.Top(), 90);
     EXPECT_EQ(w.rec_sel->x(), 64);
     EXPECT_EQ(w.rec_sel->y(), 427);
-    EXPECT_EQ(esportazione::risolufinta, 12);
-    EXPECT_EQ(Forme::risoluzione, 6);
+    // The previews draw at their own resolution; the editor's stays.
+    EXPECT_EQ(Forme::risoluzione, 12);
     EXPECT_EQ(w.ProgressBar1->value(), 1);
 
-    // Activated again within the visit (a dialog closed): the editor's value stays kept.
-    Forme::risoluzione = 8;
+    // Activated again within the visit (a dialog closed): the editor's value stays.
     w.place(200, 200);
     w.Event_Activate();
-    EXPECT_EQ(esportazione::risolufinta, 12);
-    EXPECT_EQ(Forme::risoluzione, 6);
+    EXPECT_EQ(Forme::risoluzione, 12);
     EXPECT_EQ(w.Left(), 94);
     w.PushButton1->click();
     EXPECT_FALSE(w.isVisible());
@@ -153,7 +152,7 @@ TEST_F(Create3d, DisabledFieldsLookDisabled)
 
 TEST_F(Create3d, FillingShowsEverySlotAndChecksOnlyExactlyTwo)
 {
-    double* d = esportazione::daticreatred;
+    esportazione::Dati3d& d = esportazione::daticreatred;
     const double values[] = {5, 200, 2.5, 250, 0.5, 50, 2, 1.0, 0.0, 2.0000001, 90.5, 11, 12, 13, 14, 15, 1.25, 3};
     for (int i = 0; i < 18; ++i)
         d[i] = values[i];
@@ -183,7 +182,9 @@ TEST_F(Create3d, HandBackWithAnEmptyChainResetsViewAndTool)
     Forme::poli_q = 0;
     Forme::qualetool = 3;
     Forme::dx = 7;
-    storeProfile(2); // its preview takes the view over
+    Geometria::origx = 123; // a view the editor had zoomed to
+    Geometria::zmfct = 2.0;
+    storeProfile(2);
     fin_3d& w = shown();
     ASSERT_NE(Geometria::origx, 400);
     w.PushButton1->click();
@@ -257,4 +258,40 @@ TEST_F(Create3d, LateActivationAfterTheHandBackStartsNoVisit)
     EXPECT_TRUE(fin_principale::instance().isVisible());
     EXPECT_EQ(Forme::risoluzione, 8);
     EXPECT_EQ(Geometria::zmfct, 1.0);
+}
+
+// A visit draws its previews, takes settings and generates without touching
+// what the editor works with: its arc resolution, view, current element,
+// backdrop picture and the drawing window's live layer are as they were
+// until the hand-back.
+TEST_F(Create3d, AVisitLeavesTheEditorsStateAlone)
+{
+    Forme::risoluzione = 12;
+    Geometria::origx = 123;
+    Geometria::origy = 45;
+    Geometria::zmfct = 2.5;
+    Geometria::disegna_griglia();
+    const platform::PicturePtr backdrop = Geometria::griglia;
+    const ElementRow current{0, 1, 2, 30, 40, 5, 6};
+    Forme::carica_posizione(current);
+    Geometria::disegna_cosa(ovolo); // the rubber band
+    const std::size_t live = fin_principale::instance().liveItems().size();
+    ASSERT_GT(live, 0u);
+
+    setChain(esportazione::sagoma, esportazione::sago_q, {{ovolo, 0, 0, 100, 100, 0, 0}, {4, 100, 100, 100, 50, 0, 0}});
+    setChain(esportazione::percorso, esportazione::perc_q, {{toro, 0, 0, 200, 0, 0, 30}});
+    esportazione::profopath = 0;
+    fin_3d& w = shown();
+    type(w.efdelta3d(16), "25"); // the profile's preview drawn again
+    press(w.PushButton3);        // "Copy": a generation
+    ASSERT_FALSE(platform::clipboardText().isEmpty());
+    ASSERT_TRUE(w.inVisita());
+
+    EXPECT_EQ(Forme::risoluzione, 12);
+    EXPECT_EQ(Geometria::origx, 123);
+    EXPECT_EQ(Geometria::origy, 45);
+    EXPECT_EQ(Geometria::zmfct, 2.5);
+    EXPECT_EQ((ElementRow{0, Forme::xprec, Forme::yprec, Forme::dx, Forme::dy, Forme::zprec, Forme::dz}), current);
+    EXPECT_EQ(Geometria::griglia, backdrop);
+    EXPECT_EQ(fin_principale::instance().liveItems().size(), live);
 }

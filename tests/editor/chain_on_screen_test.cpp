@@ -68,6 +68,7 @@ TEST_P(ButtonsAfterRebuild, FollowThePositionAndTheMode)
     const AfterRebuild& c = GetParam();
     catena({{0, 0, 0, 50, 0, 0, 1}, {0, 50, 0, 0, 50, 1, 2}, {0, 50, 50, 50, 0, 3, 3}, {6, 100, 50, 0, 50, 6, 4}});
     Forme::poli_d = c.d;
+    Forme::modifica = c.edit;
     palette().bot_sel->setValue(c.edit);
     for (int i = 0; i < 4; ++i)
         edita().bot_scorri(i)->setEnabled(i < 2 ? !c.back : !c.forward);
@@ -155,10 +156,11 @@ TEST_F(ChainOnScreen, TheEditorsScreenCarriesEachRequestToItsWindow)
     EXPECT_EQ(edita().txtforma->text(), "7 Toro");
     EXPECT_EQ(edita().txttipo->text(), "Elliptical");
 
-    EXPECT_FALSE(s.modoModifica());
-    catena({{0, 0, 0, 10, 0, 0, 0}});
-    modoModifica(0);
-    EXPECT_TRUE(s.modoModifica());
+    EXPECT_FALSE(palette().bot_sel->value());
+    s.mostra_modo(true);
+    EXPECT_TRUE(palette().bot_sel->value());
+    s.mostra_modo(false);
+    EXPECT_FALSE(palette().bot_sel->value());
 
     const auto picture = std::make_shared<platform::Picture>(800, 600);
     s.setBackdrop(picture);

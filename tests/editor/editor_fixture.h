@@ -67,6 +67,7 @@ protected:
     static void modoModifica(int d)
     {
         Forme::poli_d = d;
+        Forme::modifica = true;
         palette().bot_sel->setValue(true);
     }
 

@@ -248,6 +248,7 @@ TEST_F(MainWindow, ShowingASelectionOutsideTheChainChangesNothing)
         if (Forme::poli_q == 1)
             Forme::polilinea.row(0) = {0, 0, 0, 10, 0, 0, 0};
         Forme::poli_d = d == 1 ? 1 : d;
+        Forme::modifica = true;
         palette().bot_sel->setValue(true);
         Forme::dx = 42;
         edita().efxdelta->setTextFromProgram("42");

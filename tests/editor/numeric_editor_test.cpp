@@ -359,6 +359,7 @@ TEST_F(NumericEditor, NavigationStepsAndEnablesTheButtons)
     };
     catena({{0, 0, 0, 10, 0, 0, 0}, {3, 10, 0, 10, 10, 0, 0}, {0, 20, 10, 0, 7, 0, 0}});
     for (const StepCase& s : steps) {
+        Forme::modifica = s.edit;
         palette().bot_sel->setValue(s.edit);
         Forme::poli_d = s.from;
         edita().aggiorna_bottoni();

@@ -163,6 +163,7 @@ TEST(EditorLayout, NavigationButtonsFollowThePosition)
         {true, 3, 2, true, false},   {true, 3, 0, false, true},  {true, 1, 0, false, false},
     };
     for (const Case& c : cases) {
+        Forme::modifica = c.edit;
         fin_forme::instance().bot_sel->setValue(c.edit);
         Forme::poli_q = c.q;
         Forme::poli_d = c.d;

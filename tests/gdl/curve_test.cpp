@@ -29,10 +29,10 @@ class CurvePoints : public GdlTest, public ::testing::WithParamInterface<CurveCa
 TEST_P(CurvePoints, AtResolution2)
 {
     const CurveCase& c = GetParam();
-    Forme::risoluzione = 2;
+    resolution() = 2;
     startPoints(0);
     setCurrent(c.x1, c.y1, c.x2 - c.x1, c.y2 - c.y1);
-    ex::testocrea_cosa(c.kind, 0);
+    gen().testocrea_cosa(c.kind, 0);
     const auto lines = pointLines(ex::esportastringa);
     ASSERT_EQ(lines.size(), c.inner.size() + 1);
     for (std::size_t i = 0; i < c.inner.size(); ++i) {
@@ -83,10 +83,10 @@ TEST_P(QuarterEllipse, CentreIsTheCornerOfTheChordsBox)
     for (const auto& [kind, centre] :
          {std::pair{ovolo_ellittico, c.centreOvolo}, std::pair{cavetto_ellittico, c.centreCavetto}}) {
         SCOPED_TRACE(kind);
-        Forme::risoluzione = 16;
+        resolution() = 16;
         startPoints(0);
         setCurrent(0, 0, c.dx, c.dy);
-        ex::testocrea_cosa(kind, 0);
+        gen().testocrea_cosa(kind, 0);
         const auto lines = pointLines(ex::esportastringa);
         ASSERT_EQ(lines.size(), 16u);
         double lastDistance = 0.0;
@@ -123,10 +123,10 @@ class DoubleCurveJoint : public GdlTest, public ::testing::WithParamInterface<st
 TEST_P(DoubleCurveJoint, AtTheMiddleHeight)
 {
     const auto [kind, rise] = GetParam();
-    Forme::risoluzione = 8;
+    resolution() = 8;
     startPoints(1);
     setCurrent(0, 0, 1, 0.5, 0.2, rise);
-    ASSERT_EQ(ex::testocrea_cosa(kind, 0), 16);
+    ASSERT_EQ(gen().testocrea_cosa(kind, 0), 16);
     const auto lines = pointLines(ex::esportastringa);
     ASSERT_EQ(lines.size(), 16u);
     const auto& joint = lines[7];
@@ -144,10 +144,10 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DoubleCurveJoint,
 
 TEST_F(GdlTest, JointOfADoubleCurveHasStatus1)
 {
-    Forme::risoluzione = 8;
+    resolution() = 8;
     startPoints(0);
     setCurrent(0, 0, 1, 0.5);
-    ex::testocrea_cosa(gola_diritta, 0);
+    gen().testocrea_cosa(gola_diritta, 0);
     const auto lines = pointLines(ex::esportastringa);
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[7], (std::vector<double>{0.5, 0.25, 1.0}));

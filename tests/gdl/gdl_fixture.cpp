@@ -235,6 +235,8 @@ AssertionResult readStatement(const std::string& text, Statement& out)
 void GdlTest::SetUp()
 {
     testsupport::resetModelState();
+    generazione().reset();
+    resolution() = 8;
     window() = testsupport::Finestra3dFinta{};
     esportazione::finestra::registra(&window());
 }
@@ -247,16 +249,48 @@ testsupport::Finestra3dFinta& GdlTest::window()
     return finestra;
 }
 
+std::optional<esportazione::Generatore>& GdlTest::generazione()
+{
+    static std::optional<esportazione::Generatore> g;
+    return g;
+}
+
+esportazione::Generatore& GdlTest::gen()
+{
+    if (!generazione())
+        startPoints(0);
+    return *generazione();
+}
+
+int& GdlTest::resolution()
+{
+    static int r = 8;
+    return r;
+}
+
+void GdlTest::startPoints(int format, int solid)
+{
+    namespace ex = esportazione;
+    ex::esportastringa.clear();
+    ex::profopath = solid;
+    generazione().emplace(ex::esportastringa, ex::daticreatred, solid);
+    generazione()->qualetestocontrol = format;
+    generazione()->masaltaprimo = false;
+    generazione()->risoluzione = resolution();
+}
+
 const std::string& GdlTest::write(int solid)
 {
+    namespace ex = esportazione;
     window().riempi();
-    esportazione::profopath = solid;
-    esportazione::esportastringa.clear();
+    ex::profopath = solid;
+    ex::esportastringa.clear();
+    ex::Generatore& g = generazione().emplace(ex::esportastringa, ex::daticreatred, solid);
     if (solid == 0)
-        esportazione::testocrea_tube_gdl();
+        ex::testocrea_tube_gdl(g, ex::catena_sagoma(), ex::catena_percorso());
     else
-        esportazione::testocrea_revolve_gdl();
-    return esportazione::esportastringa;
+        ex::testocrea_revolve_gdl(g, ex::catena_sagoma());
+    return ex::esportastringa;
 }
 
 } // namespace gdltest

@@ -9,6 +9,7 @@
 #include "support/finestra3d_finta.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,11 @@ protected:
 
     // The window the generator reads.
     static testsupport::Finestra3dFinta& window();
+    // The generation the last write or startPoints began, with its working
+    // values as the writer or the point routines left them.
+    static esportazione::Generatore& gen();
+    // The arc resolution startPoints gives the point routines (8 at first).
+    static int& resolution();
 
     static void setProfile(const std::vector<Step>& steps, double x0 = 0.0, double y0 = 0.0)
     {
@@ -96,17 +102,20 @@ protected:
     // The current element, in metres, for the point routines.
     static void setCurrent(double x0, double y0, double ddx, double ddy, double z0 = 0.0, double ddz = 0.0)
     {
-        Forme::carica_posizione({0.0, x0, y0, ddx, ddy, z0, ddz});
+        esportazione::Generatore& g = gen();
+        g.xprec = x0;
+        g.yprec = y0;
+        g.dx = ddx;
+        g.dy = ddy;
+        g.zprec = z0;
+        g.dz = ddz;
     }
     // Point routines write into an empty text in the given format (0 profile,
-    // 1 path) for the given solid.
-    static void startPoints(int format, int solid = 0)
-    {
-        esportazione::esportastringa.clear();
-        esportazione::qualetestocontrol = format;
-        esportazione::profopath = solid;
-        esportazione::masaltaprimo = false;
-    }
+    // 1 path) for the given solid, at resolution().
+    static void startPoints(int format, int solid = 0);
+
+private:
+    static std::optional<esportazione::Generatore>& generazione();
 };
 
 } // namespace gdltest

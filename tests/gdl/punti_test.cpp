@@ -29,10 +29,10 @@ TEST_P(PointLine, AppendsTheLineOrLeavesThePointOut)
     ex::daticreatred[9] = c.virtualEdges;
     ex::daticreatred[16] = c.offsetX;
     ex::daticreatred[17] = c.offsetY;
-    ex::masaltaprimo = c.firstPoint;
-    ex::taggiungi_punto(c.x, c.y, c.z, c.stato);
+    gen().masaltaprimo = c.firstPoint;
+    gen().taggiungi_punto(c.x, c.y, c.z, c.stato);
     EXPECT_EQ(ex::esportastringa, c.text);
-    EXPECT_EQ(ex::nonsaltaultimo, c.kept);
+    EXPECT_EQ(gen().nonsaltaultimo, c.kept);
 }
 
 const PointCase kPointCases[] = {
@@ -59,24 +59,24 @@ INSTANTIATE_TEST_SUITE_P(Formats, PointLine, ::testing::ValuesIn(kPointCases),
 TEST_F(GdlTest, PathPointIsKeptAsTheLastPathPoint)
 {
     startPoints(1);
-    ex::taggiungi_punto(1.5, 0, 0.25, 0);
-    ex::taggiungi_punto(-0.5, 2, 0.75, 0);
-    EXPECT_EQ(ex::lastx, -0.5);
-    EXPECT_EQ(ex::lasty, 2);
-    EXPECT_EQ(ex::lastz, 0.75);
+    gen().taggiungi_punto(1.5, 0, 0.25, 0);
+    gen().taggiungi_punto(-0.5, 2, 0.75, 0);
+    EXPECT_EQ(gen().lastx, -0.5);
+    EXPECT_EQ(gen().lasty, 2);
+    EXPECT_EQ(gen().lastz, 0.75);
     // A profile point leaves the last path point alone.
-    startPoints(0);
-    ex::taggiungi_punto(3, 3, 0, 0);
-    EXPECT_EQ(ex::lastx, -0.5);
+    gen().qualetestocontrol = 0;
+    gen().taggiungi_punto(3, 3, 0, 0);
+    EXPECT_EQ(gen().lastx, -0.5);
 }
 
 TEST_F(GdlTest, LeftOutPointIsReportedUntilTheNextCall)
 {
     startPoints(0, 1);
-    ex::taggiungi_punto(0, 0, 0, 0);
-    EXPECT_FALSE(ex::nonsaltaultimo);
-    ex::taggiungi_punto(0.1, 0, 0, 0);
-    EXPECT_TRUE(ex::nonsaltaultimo);
+    gen().taggiungi_punto(0, 0, 0, 0);
+    EXPECT_FALSE(gen().nonsaltaultimo);
+    gen().taggiungi_punto(0.1, 0, 0, 0);
+    EXPECT_TRUE(gen().nonsaltaultimo);
     EXPECT_EQ(ex::esportastringa, ",\r0.1, 0, 0");
 }
 
@@ -94,11 +94,11 @@ class ElementCount : public GdlTest, public ::testing::WithParamInterface<CountC
 TEST_P(ElementCount, AtResolution8)
 {
     const CountCase& c = GetParam();
-    Forme::risoluzione = 8;
+    resolution() = 8;
     for (int stato : {0, 1}) {
         startPoints(0);
         setCurrent(0.25, 0.5, c.dx, c.dy);
-        EXPECT_EQ(ex::testocrea_cosa(c.kind, stato), c.count);
+        EXPECT_EQ(gen().testocrea_cosa(c.kind, stato), c.count);
         const auto lines = pointLines(ex::esportastringa);
         ASSERT_EQ(lines.size(), static_cast<std::size_t>(c.count));
         if (c.count == 0)
@@ -146,10 +146,10 @@ class ZeroChord : public GdlTest, public ::testing::WithParamInterface<int> {};
 TEST_P(ZeroChord, InnerPointsLieOnTheEndPoint)
 {
     const int kind = GetParam();
-    Forme::risoluzione = 4;
+    resolution() = 4;
     startPoints(1);
     setCurrent(0.3, 0.2, 0, 0, 0.1, 0.8);
-    const int n = ex::testocrea_cosa(kind, 0);
+    const int n = gen().testocrea_cosa(kind, 0);
     const auto lines = pointLines(ex::esportastringa);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(n));
     ASSERT_EQ(n, kind == ovolo || kind == cavetto ? 4 : 8);
@@ -171,11 +171,11 @@ TEST_P(LowResolution, CountsAsOne)
     // Plain variables, not a structured binding: the lambda captures `kind`.
     const int kind = std::get<0>(GetParam());
     const int r = std::get<1>(GetParam());
-    auto written = [&](int resolution) {
-        Forme::risoluzione = resolution;
+    auto written = [&](int res) {
+        resolution() = res;
         startPoints(1);
         setCurrent(0.1, 0.2, 0.3, -0.4, 0, 0.5);
-        const int n = ex::testocrea_cosa(kind, 0);
+        const int n = gen().testocrea_cosa(kind, 0);
         EXPECT_EQ(static_cast<std::size_t>(n), pointLines(ex::esportastringa).size());
         return std::make_pair(n, ex::esportastringa);
     };

@@ -19,7 +19,7 @@ TEST_F(GdlTest, RevolveOfOneLine)
 
 TEST_F(GdlTest, RevolveTakesRotationsAngleScaleAndOffsets)
 {
-    double* s = ex::daticreatred;
+    ex::Dati3d& s = ex::daticreatred;
     s[10] = 90;
     s[11] = 5;
     s[12] = 15;
@@ -120,8 +120,8 @@ TEST_F(GdlTest, RevolveGivesTheProfileBack)
         x += r[kDX];
         y += r[kDY];
     }
-    EXPECT_FALSE(ex::masaltaprimo);
-    EXPECT_EQ(ex::qualetestocontrol, 0);
+    EXPECT_FALSE(gen().masaltaprimo);
+    EXPECT_EQ(gen().qualetestocontrol, 0);
     ASSERT_FALSE(window().progressi.empty());
     EXPECT_EQ(window().progressi.back(), 0);
 }

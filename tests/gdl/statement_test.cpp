@@ -72,7 +72,7 @@ protected:
                  {gola_diritta, 80, 0, 40},
                  {ovolo_ellittico, 0, 50, 10},
                  {listello, 0, 0, 30}});
-        double* s = ex::daticreatred;
+        ex::Dati3d& s = ex::daticreatred;
         s[2] = 1.5;
         s[4] = 0.75;
         s[11] = 90;

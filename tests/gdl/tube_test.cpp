@@ -26,7 +26,7 @@ TEST_F(GdlTest, TubeOfOneLineAlongOneLine)
 // and the profile offsets, which are not scaled.
 TEST_F(GdlTest, TubeTakesRotationsAnglesScalesAndOffsets)
 {
-    double* s = ex::daticreatred;
+    ex::Dati3d& s = ex::daticreatred;
     s[11] = 10;
     s[12] = 20.5;
     s[13] = 30;
@@ -60,8 +60,9 @@ TEST_F(GdlTest, TubeCountsAQuarterCirclePath)
     EXPECT_EQ(st.endDirection, "   0.1+COS(90+0), 0.1+SIN(90+0), 0, 0");
 }
 
-// Each chain is written with its own arc resolution; the writer leaves the
-// path's resolution and the path format behind, and the bar at 0.
+// Each chain is written with its own arc resolution; the writer ends with
+// the path's resolution and the path format, the bar at 0, and the editor's
+// arc resolution as it was.
 TEST_F(GdlTest, TubeWritesEachChainAtItsOwnResolution)
 {
     ex::daticreatred[0] = 4;
@@ -72,8 +73,9 @@ TEST_F(GdlTest, TubeWritesEachChainAtItsOwnResolution)
     ASSERT_TRUE(readStatement(write(0), st));
     EXPECT_EQ(st.head[0], 1 + 4);
     EXPECT_EQ(st.head[1], 2 + 6 + 1);
-    EXPECT_EQ(Forme::risoluzione, 6);
-    EXPECT_EQ(ex::qualetestocontrol, 1);
+    EXPECT_EQ(gen().risoluzione, 6);
+    EXPECT_EQ(gen().qualetestocontrol, 1);
+    EXPECT_EQ(Forme::risoluzione, 8);
     ASSERT_FALSE(window().progressi.empty());
     EXPECT_EQ(window().progressi.back(), 0);
 }

@@ -71,7 +71,7 @@ TEST_F(ToolChoice, EditModeRetypesTheSelectedRowOnly)
 {
     setChain({{0, 10, 0, 0}, {0, 10, 10, 0}});
     const ElementRow before = Forme::polilinea.row(1);
-    schermo().modifica = true;
+    Forme::modifica = true;
     Forme::poli_d = 1;
     Forme::sceltaforma(4);
     EXPECT_EQ(Forme::polilinea(1, kKind), 4.0);
@@ -82,7 +82,7 @@ TEST_F(ToolChoice, EditModeRetypesTheSelectedRowOnly)
     EXPECT_TRUE(Globali::filemodificato);
 
     // In add mode no row changes.
-    schermo().modifica = false;
+    Forme::modifica = false;
     Forme::poli_d = 0;
     Forme::sceltaforma(2);
     EXPECT_EQ(Forme::polilinea(0, kKind), 0.0);

@@ -190,7 +190,7 @@ TEST_P(BackdropChain, ElementsInTheirColours)
     const ChainColours& c = GetParam();
     setChain({{0, 50, 0, 0}, {0, 0, 50, 0}, {0, 50, 0, 0}, {0, 0, 50, 0}});
     Forme::poli_d = c.d;
-    schermo().modifica = c.edit;
+    Forme::modifica = c.edit;
     Geometria::disegna_griglia();
     const QPoint middles[] = {{425, 300}, {450, 275}, {475, 250}, {500, 225}};
     for (int i = 0; i < 4; ++i)
@@ -248,7 +248,7 @@ TEST_P(BackdropAfter, CurrentStartFlagsButtonsAndBackdrop)
     setChain({{0, 50, 0, 1}, {0, 0, 50, 2}, {0, 50, 0, 3}, {6, 0, 50, 4}});
     Forme::poli_d = c.d;
     Forme::forma = 9;
-    schermo().modifica = c.edit;
+    Forme::modifica = c.edit;
 
     Geometria::disegna_griglia();
     EXPECT_EQ(Forme::xprec, c.x);

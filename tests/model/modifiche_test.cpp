@@ -244,7 +244,7 @@ TEST_P(NoSelection, OnlyBeeps)
     setChain({{0, 10, 0, 0}, {2, 10, 10, 0}, {0, 0, 10, 3}});
     Forme::poli_q = s.q;
     Forme::poli_d = s.d;
-    schermo().modifica = s.edit;
+    Forme::modifica = s.edit;
     setCurrent(5, 1, 2, 3, 4, 5, 6);
     const std::vector<ElementRow> rows = chainRows();
     const platform::PicturePtr picture = Geometria::griglia;
@@ -286,7 +286,7 @@ TEST_P(Delete, FollowingElementsMoveBackAndTheSelectionStaysValid)
     steps.resize(static_cast<size_t>(c.q));
     setChain(steps);
     Forme::poli_d = c.d;
-    schermo().modifica = true;
+    Forme::modifica = true;
     const std::vector<ElementRow> before = chainRows();
     const platform::PicturePtr picture = Geometria::griglia;
 
@@ -305,8 +305,17 @@ TEST_P(Delete, FollowingElementsMoveBackAndTheSelectionStaysValid)
     }
     expectConnected();
 
+    // Edit mode lasts while elements remain; with the last one gone the
+    // delete goes back to add mode and has the palette show it.
+    EXPECT_EQ(Forme::modifica, c.q > 1);
+    if (c.q > 1) {
+        EXPECT_FALSE(schermo().modoMostrato.has_value());
+    } else {
+        EXPECT_EQ(schermo().modoMostrato, std::optional<bool>(false));
+    }
+
     // Rebuilt and shown, without a beep here, and the navigation buttons
-    // (and with them the mode) asked to follow.
+    // asked to follow.
     EXPECT_NE(Geometria::griglia, picture);
     EXPECT_EQ(schermo().sfondo, Geometria::griglia);
     EXPECT_EQ(label(), QString::number(c.selected) + " Line");
@@ -337,7 +346,7 @@ TEST_P(Modify, FollowingElementsMoveByTheChangeOfDelta)
     const Modification& c = GetParam();
     setChain({{0, 30, 0, 1}, {4, 10, 20, 2}, {8, 20, 10, 0}, {1, 0, 30, 4}});
     Forme::poli_d = c.d;
-    schermo().modifica = true;
+    Forme::modifica = true;
     const std::vector<ElementRow> before = chainRows();
     const ElementRow& old = before[c.d];
     setCurrent(c.kind, old[kX0] + c.x0, old[kY0] + c.y0, c.dx, c.dy, old[kZ0] + c.z0, c.dz);

@@ -7,13 +7,13 @@ namespace testsupport {
 
 void Finestra3dFinta::riempi()
 {
-    using platform::Str;
-    const double* s = esportazione::daticreatred;
-    risoluzioneProfiloTesto = Str(s[0]);
-    risoluzionePercorsoTesto = Str(s[1]);
-    scalaProfiloTesto = Str(s[2]);
-    scalaPercorsoTesto = Str(s[4]);
-    angoloTesto = Str(s[10]);
+    using platform::Str15Digits;
+    const esportazione::Dati3d& s = esportazione::daticreatred;
+    risoluzioneProfiloTesto = Str15Digits(s[0]);
+    risoluzionePercorsoTesto = Str15Digits(s[1]);
+    scalaProfiloTesto = Str15Digits(s[2]);
+    scalaPercorsoTesto = Str15Digits(s[4]);
+    angoloTesto = Str15Digits(s[10]);
     for (int i = 0; i < 4; ++i)
         opzioni[i] = s[i + 6] == 2.0;
 }

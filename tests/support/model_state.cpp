@@ -52,6 +52,7 @@ void resetModelState()
     Forme::carica_nomi();
     svuota(Forme::polilinea, Forme::poli_q);
     Forme::poli_d = 0;
+    Forme::modifica = false;
     Forme::forma = Forme::qualetool = 0;
     Forme::inversioneforma = false;
     Forme::xprec = Forme::yprec = Forme::zprec = 0.0;
@@ -66,13 +67,9 @@ void resetModelState()
 
     svuota(esportazione::sagoma, esportazione::sago_q);
     svuota(esportazione::percorso, esportazione::perc_q);
-    std::copy(std::begin(kSettings), std::end(kSettings), esportazione::daticreatred);
+    std::copy(std::begin(kSettings), std::end(kSettings), esportazione::daticreatred.begin());
     esportazione::profopath = 0;
     esportazione::esportastringa.clear();
-    esportazione::qualetestocontrol = 0;
-    esportazione::masaltaprimo = false;
-    esportazione::nonsaltaultimo = false;
-    esportazione::punti_saltati = 0;
 
     platform::resetBeepCount();
 }

@@ -11,7 +11,7 @@ namespace testsupport {
 void resetProgramState()
 {
     resetModelState();
-    FileTypes::_Initialize();
+    FileTypes::Initialize();
     Globali::fileattuale.clear();
     // The model draws on the editor's windows and the generator reads the
     // "Create 3D" window, as after start-up.

@@ -16,7 +16,7 @@ void SchermoFinto::azzera()
     tipo.clear();
     bottoniAggiornati = 0;
     qAlleBottoni = dAlleBottoni = -1;
-    modifica = false;
+    modoMostrato.reset();
 }
 
 void SchermoFinto::disegna_segmento(const platform::CurveShape& segmento, int x, int y)

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QPoint>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace testsupport {
@@ -16,7 +17,7 @@ class SchermoFinto final : public Schermo::Schermo {
 public:
     SchermoFinto();
 
-    // Forgets everything recorded and goes back to add mode.
+    // Forgets everything recorded.
     void azzera();
 
     // What the model asked for.
@@ -31,13 +32,14 @@ public:
     int bottoniAggiornati = 0;
     int qAlleBottoni = -1, dAlleBottoni = -1;
 
-    // The palette's mode as the model reads it: true for edit mode.
-    bool modifica = false;
+    // The mode the palette was last asked to show (true for edit mode),
+    // unset before a request.
+    std::optional<bool> modoMostrato;
 
     void disegna_segmento(const platform::CurveShape& segmento, int x, int y) override;
     void Refresh() override;
     void setBackdrop(const platform::PicturePtr& picture) override;
-    bool modoModifica() const override { return modifica; }
+    void mostra_modo(bool modifica) override { modoMostrato = modifica; }
     void sposta_evidenziatore(int left, int top) override;
     void colora_evidenziatore(const QColor& color) override;
     void scrivi_etichetta(const QString& testo) override;

@@ -1,7 +1,6 @@
 // The program's state as a document and back.
-#include "app/documento.h"
+#include "documento/documento.h"
 
-#include "create3d/fin_3d.h"
 #include "gdl/esportazione.h"
 #include "model/forme.h"
 #include "model/geometria.h"
@@ -11,17 +10,6 @@
 namespace documento {
 
 namespace {
-
-// The editor's arc resolution. While the "Create 3D" window is visited,
-// Forme::risoluzione holds its previews' 6 (or what the statement writers
-// left in it), and the editor's own value waits in esportazione::risolufinta
-// for the hand-back.
-int& risoluzioneEditor()
-{
-    if (fin_3d::exists() && fin_3d::instance().inVisita())
-        return esportazione::risolufinta;
-    return Forme::risoluzione;
-}
 
 std::span<const ElementRow> rowsOf(const ElementTable& table, int count)
 {
@@ -42,9 +30,9 @@ void adotta(ElementTable& table, int& count, std::vector<ElementRow>&& rows)
 
 DocumentView currentView()
 {
-    return {risoluzioneEditor(),
+    return {Forme::risoluzione,
             {Geometria::grx, Geometria::gry, rowsOf(Forme::polilinea, Forme::poli_q)},
-            std::span<const double, kSettingsCount>(esportazione::daticreatred, kSettingsCount),
+            std::span<const double, kSettingsCount>(esportazione::daticreatred),
             {esportazione::sago_grx, esportazione::sago_gry, rowsOf(esportazione::sagoma, esportazione::sago_q)},
             {esportazione::perc_grx, esportazione::perc_gry, rowsOf(esportazione::percorso, esportazione::perc_q)}};
 }
@@ -65,7 +53,7 @@ Document currentDocument()
 
 void applyDocument(Document document)
 {
-    risoluzioneEditor() = document.drawing.risoluzione;
+    Forme::risoluzione = document.drawing.risoluzione;
     Geometria::grx = document.drawing.chain.grx;
     Geometria::gry = document.drawing.chain.gry;
     adotta(Forme::polilinea, Forme::poli_q, std::move(document.drawing.chain.rows));
@@ -78,6 +66,8 @@ void applyDocument(Document document)
     esportazione::perc_grx = document.path.grx;
     esportazione::perc_gry = document.path.gry;
     adotta(esportazione::percorso, esportazione::perc_q, std::move(document.path.rows));
+    // Edit mode stays within the chain that came.
+    Forme::adegua_modo();
 }
 
 } // namespace documento

@@ -107,8 +107,7 @@ std::optional<Drawing> readDrawingSection(const QString& path, ReadError* error 
 
 // The program's state as a document, and a document put into the program's
 // state (chain, settings, stored profile and path; the insertion point at
-// the end of the chain). The arc resolution is the editor's, also while the
-// "Create 3D" window has set its own for its previews.
+// the end of the chain; edit mode kept within it).
 Document currentDocument();
 DocumentView currentView();
 void applyDocument(Document document);

@@ -1,4 +1,4 @@
-#include "app/documento.h"
+#include "documento/documento.h"
 
 #include "platform/conversions.h"
 #include "platform/files.h"
