@@ -6,8 +6,8 @@
 #include "programma.h"
 
 #include "app/app.h"
-#include "documento/documento.h"
 #include "gdl/esportazione.h"
+#include "model/documento.h"
 #include "model/forme.h"
 #include "model/geometria.h"
 

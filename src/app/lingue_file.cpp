@@ -2,7 +2,7 @@
 #include "app/lingue.h"
 
 #include "app/globali.h"
-#include "documento/documento.h"
+#include "model/documento.h"
 #include "platform/file_error.h"
 #include "platform/line_reader.h"
 

@@ -1,8 +1,8 @@
 #include "editor/fin_grid.h"
 
 #include "app/globali.h"
-#include "documento/documento.h"
 #include "editor/dialoghi.h"
+#include "model/documento.h"
 #include "model/geometria.h"
 #include "platform/conversions.h"
 #include "platform/resources.h"

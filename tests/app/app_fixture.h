@@ -4,9 +4,9 @@
 // private temporary folder.
 #include "app/app.h"
 #include "app/globali.h"
-#include "documento/documento.h"
 #include "editor/fin_forme.h"
 #include "gdl/esportazione.h"
+#include "model/documento.h"
 #include "model/forme.h"
 #include "model/geometria.h"
 #include "platform/beep.h"

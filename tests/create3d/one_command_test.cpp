@@ -4,7 +4,7 @@
 // runs out of memory beeps and leaves the stored profile as it was.
 #include "fin3d_fixture.h"
 
-#include "documento/documento.h"
+#include "model/documento.h"
 #include "platform/held_events.h"
 #include "platform/system.h"
 

@@ -3,7 +3,7 @@
 // which takes the window's values first.
 #include "fin3d_fixture.h"
 
-#include "documento/documento.h"
+#include "model/documento.h"
 #include "platform/files.h"
 #include "platform/system.h"
 

@@ -4,7 +4,7 @@
 #include "fin3d_fixture.h"
 
 #include "app/app.h"
-#include "documento/documento.h"
+#include "model/documento.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the document reader. Besides not crashing, every
 // document it accepts must keep to the layout's limits and must read back
 // as the same document once written.
-#include "documento/documento.h"
+#include "model/documento.h"
 
 #include <cmath>
 #include <cstddef>

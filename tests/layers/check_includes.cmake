@@ -1,5 +1,5 @@
 # The layers, on the includes: no file of the model library (src/model,
-# src/gdl, src/documento) names a header of the windows (src/app,
+# src/gdl) names a header of the windows (src/app,
 # src/editor, src/create3d). The link check alone does not see an include
 # whose symbols go unused, since src/ is an include root for every library.
 #   cmake -DSOURCE_DIR=<repository> -P check_includes.cmake
@@ -8,8 +8,7 @@ if(NOT SOURCE_DIR)
 endif()
 file(GLOB_RECURSE sources
      ${SOURCE_DIR}/src/model/*.cpp ${SOURCE_DIR}/src/model/*.h
-     ${SOURCE_DIR}/src/gdl/*.cpp ${SOURCE_DIR}/src/gdl/*.h
-     ${SOURCE_DIR}/src/documento/*.cpp ${SOURCE_DIR}/src/documento/*.h)
+     ${SOURCE_DIR}/src/gdl/*.cpp ${SOURCE_DIR}/src/gdl/*.h)
 if(NOT sources)
   message(FATAL_ERROR "no model sources under ${SOURCE_DIR}/src")
 endif()

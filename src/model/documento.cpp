@@ -1,4 +1,4 @@
-#include "documento/documento.h"
+#include "model/documento.h"
 
 #include "platform/conversions.h"
 #include "platform/files.h"

@@ -1,5 +1,5 @@
 // The program's state as a document and back.
-#include "documento/documento.h"
+#include "model/documento.h"
 
 #include "gdl/esportazione.h"
 #include "model/forme.h"
