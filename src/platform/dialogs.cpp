@@ -10,8 +10,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -75,6 +78,45 @@ void prepara(QFileDialog& dialog)
 // The window a dialog opens over: the command's, else the active one.
 QWidget* sopra(QWidget* over) { return over ? over->window() : QApplication::activeWindow(); }
 
+// Places a dialog centred over its parent window, within the parent's
+// screen. Qt's own placement guesses the frame from the other windows and,
+// finding none (no window manager), takes 40 pixels for the title bar, which
+// puts the dialog that much too high. The dialog is taken to get the frame
+// its parent has.
+void centra(QWidget& dialog)
+{
+    const QWidget* parent = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    if (!parent || !parent->isVisible())
+        return;
+    const QRect fuori = parent->frameGeometry();
+    const QRect dentro = parent->geometry();
+    const QMargins cornice(dentro.left() - fuori.left(), dentro.top() - fuori.top(), fuori.right() - dentro.right(),
+                           fuori.bottom() - dentro.bottom());
+    QRect r(QPoint(), dialog.size().grownBy(cornice));
+    r.moveCenter(fuori.center());
+    if (const QScreen* screen = parent->screen()) {
+        const QRect schermo = screen->availableGeometry();
+        r.moveLeft(std::max(schermo.left(), std::min(r.left(), schermo.right() + 1 - r.width())));
+        r.moveTop(std::max(schermo.top(), std::min(r.top(), schermo.bottom() + 1 - r.height())));
+    }
+    dialog.setGeometry(QRect(r.topLeft() + QPoint(cornice.left(), cornice.top()), dialog.size()));
+}
+
+// A Qt dialog placed by centra once it has its size, as it is shown (the
+// show event comes before the window is mapped, so it never shows elsewhere).
+template <class Dialog> class Centrato : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        Dialog::showEvent(event);
+        if (!event->spontaneous())
+            centra(*this);
+    }
+};
+
 // Runs a modal dialog, then gives the keyboard back to where it was.
 int esegui(QDialog& dialog)
 {
@@ -99,7 +141,7 @@ QString showOpenDialog(QWidget* over, const FileType& type)
     if (g_answers.open) {
         chosen = g_answers.open(type, over);
     } else {
-        QFileDialog dialog(over, QString(), g_lastFolder, filterFor(type));
+        Centrato<QFileDialog> dialog(over, QString(), g_lastFolder, filterFor(type));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         prepara(dialog);
@@ -119,7 +161,7 @@ QString showSaveDialog(QWidget* over, const FileType& type, const QString& defau
     if (g_answers.save) {
         chosen = g_answers.save(type, defaultName, folder, over);
     } else {
-        QFileDialog dialog(over, QString(), folder, filterFor(type));
+        Centrato<QFileDialog> dialog(over, QString(), folder, filterFor(type));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // A name typed without an extension gets the type's own.
         const QStringList extensions = extensionsOf(type);
@@ -139,7 +181,7 @@ SaveAnswer askSaveChanges(QWidget* over, const SaveQuestionTexts& texts)
     over = sopra(over);
     if (g_answers.saveChanges)
         return g_answers.saveChanges(texts, over);
-    QMessageBox box(over);
+    Centrato<QMessageBox> box(over);
     box.setIcon(QMessageBox::Warning);
     box.setText(texts.question);
     QPushButton* save = box.addButton(texts.save, QMessageBox::AcceptRole);
@@ -162,7 +204,7 @@ void showFileFailure(QWidget* over, const QString& text)
         g_answers.failure(text, over);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok, over);
+    Centrato<QMessageBox> box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok, over);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     esegui(box);
