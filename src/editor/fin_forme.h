@@ -56,7 +56,8 @@ public:
     void ruota(int r);
 
     // --- The mode (Forme::modifica) as the palette shows it: the toggle's
-    // value and icon; back in add mode, the markers red and hidden.
+    // value and icon, and the markers: blue and shown in edit mode, red and
+    // hidden in add mode.
     void mostra_modo(bool modifica);
 
     static constexpr double kZoomMin = 1.0 / 1024.0;

@@ -32,12 +32,12 @@ void fin_forme::mostra_modo(bool modifica)
 {
     bot_sel->setValue(modifica);
     setButtonIcon(bot_sel, modifica ? QStringLiteral("edita1s") : QStringLiteral("edita1"));
-    if (modifica)
-        return;
-    coloraMarcatori(rossoAggiunta());
+    // The markers stand on the selected element in edit mode; in add mode
+    // they follow the pointer over the drawing and hide until it comes.
+    coloraMarcatori(modifica ? bluModifica() : rossoAggiunta());
     fin_principale& principale = fin_principale::instance();
-    principale.prepointer->setVisible(false);
-    principale.pointer->setVisible(false);
+    principale.prepointer->setVisible(modifica);
+    principale.pointer->setVisible(modifica);
 }
 
 void fin_forme::bot_sel_Action()
@@ -51,23 +51,18 @@ void fin_forme::bot_sel_Action()
             platform::Beep();
         } else {
             Geometria::disegna_griglia();
-            coloraMarcatori(bluModifica());
-            principale.prepointer->setVisible(true);
-            principale.pointer->setVisible(true);
+            mostra_modo(true);
             principale.aggiorna_puntini();
         }
     } else {
         Forme::modifica = false;
-        coloraMarcatori(rossoAggiunta());
-        principale.prepointer->setVisible(false);
-        principale.pointer->setVisible(false);
+        mostra_modo(false);
         // The insertion point goes right after the element that was selected.
         Forme::poli_d = std::min(Forme::poli_d + 1, std::max(Forme::poli_q, 0));
         // The rebuild also puts the current start at the new insertion point.
         Geometria::disegna_griglia();
         principale.mostra_corrente();
     }
-    setButtonIcon(bot_sel, Forme::modifica ? QStringLiteral("edita1s") : QStringLiteral("edita1"));
     fin_edita::instance().aggiorna_bottoni();
 }
 

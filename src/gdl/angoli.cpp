@@ -142,10 +142,4 @@ int angolo_finale_percorso(const Catena& percorso)
     return 0;
 }
 
-int calcola_stato(int i) { return calcola_stato(sagoma, i); }
-int calcola_s_angolo(int i) { return calcola_s_angolo(percorso, i); }
-int calcola_e_angolo(int i) { return calcola_e_angolo(percorso, i); }
-int angolo_iniziale_percorso() { return angolo_iniziale_percorso(catena_percorso()); }
-int angolo_finale_percorso() { return angolo_finale_percorso(catena_percorso()); }
-
 } // namespace esportazione

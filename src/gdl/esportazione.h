@@ -129,11 +129,5 @@ int calcola_e_angolo(const ElementTable& percorso, int i);
 // path element that has an extent in x and y, 0 when no element has one.
 int angolo_iniziale_percorso(const Catena& percorso);
 int angolo_finale_percorso(const Catena& percorso);
-// The same on the stored profile and path.
-int calcola_stato(int i);
-int calcola_s_angolo(int i);
-int calcola_e_angolo(int i);
-int angolo_iniziale_percorso();
-int angolo_finale_percorso();
 
 } // namespace esportazione

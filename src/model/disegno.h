@@ -22,6 +22,11 @@ struct Vista {
     int pixel_z(double z) const;
 };
 
+// A point in window pixels or model millimetres.
+struct Punto {
+    double x, y;
+};
+
 // A bounding box in model millimetres.
 struct Riquadro {
     double xmin = 0.0;
@@ -77,8 +82,8 @@ public:
     void gola_ova(double x1, double y1, double x2, double y2, double z1, double z2, int q);
 
 private:
-    void punto_medio(double x1, double y1, double x2, double y2, double& mx, double& my);
-    template <class Punto> void traccia(double x1, double y1, double z1, double z2, int n, Punto punto);
+    Punto punto_medio(double x1, double y1, double x2, double y2);
+    template <class PuntoDi> void traccia(double x1, double y1, double z1, double z2, int n, PuntoDi punto);
 };
 
 } // namespace Geometria

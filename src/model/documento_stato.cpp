@@ -11,10 +11,9 @@ namespace documento {
 
 namespace {
 
-std::span<const ElementRow> rowsOf(const ElementTable& table, int count)
+std::span<const ElementRow> rowsOf(const Catena& catena)
 {
-    const std::size_t n = static_cast<std::size_t>(std::clamp(count, 0, table.rowCount()));
-    return std::span<const ElementRow>(table.rows()).first(n);
+    return std::span<const ElementRow>(catena.righe.rows()).first(static_cast<std::size_t>(catena.conta()));
 }
 
 // The rows become the table, with the one spare row a table keeps past the
@@ -31,10 +30,10 @@ void adotta(ElementTable& table, int& count, std::vector<ElementRow>&& rows)
 DocumentView currentView()
 {
     return {Forme::risoluzione,
-            {Geometria::grx, Geometria::gry, rowsOf(Forme::polilinea, Forme::poli_q)},
+            {Geometria::grx, Geometria::gry, rowsOf({Forme::polilinea, Forme::poli_q})},
             std::span<const double, kSettingsCount>(esportazione::daticreatred),
-            {esportazione::sago_grx, esportazione::sago_gry, rowsOf(esportazione::sagoma, esportazione::sago_q)},
-            {esportazione::perc_grx, esportazione::perc_gry, rowsOf(esportazione::percorso, esportazione::perc_q)}};
+            {esportazione::sago_grx, esportazione::sago_gry, rowsOf(esportazione::catena_sagoma())},
+            {esportazione::perc_grx, esportazione::perc_gry, rowsOf(esportazione::catena_percorso())}};
 }
 
 Document currentDocument()

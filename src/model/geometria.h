@@ -42,9 +42,6 @@ const platform::CurveShape& ultima_linea();
 
 void punto_medio(double x1, double y1, double x2, double y2);
 // The midpoint itself, touching no global.
-struct Punto {
-    double x, y;
-};
 Punto medio(double x1, double y1, double x2, double y2);
 double distanza_2punti(double x1, double y1, double x2, double y2);
 

@@ -27,15 +27,11 @@ double direzione(double x1, double y1, double x2, double y2, double d)
     return x1 < x2 ? a : kPi - a;
 }
 
-struct Punto2 {
-    double x, y;
-};
-
 } // namespace
 
 // Draws the N segments of a curve: point i is punto(i) raised by the height
 // z1 + zs * i, and the first segment starts at the raised chord start.
-template <class Punto> void Disegno::traccia(double x1, double y1, double z1, double z2, int n, Punto punto)
+template <class PuntoDi> void Disegno::traccia(double x1, double y1, double z1, double z2, int n, PuntoDi punto)
 {
     if (n <= 0)
         return;
@@ -53,20 +49,19 @@ template <class Punto> void Disegno::traccia(double x1, double y1, double z1, do
 }
 
 // The midpoint, also kept as the last point the drawing took.
-void Disegno::punto_medio(double x1, double y1, double x2, double y2, double& mx, double& my)
+Punto Disegno::punto_medio(double x1, double y1, double x2, double y2)
 {
     const Punto m = medio(x1, y1, x2, y2);
-    mx = m.x;
-    my = m.y;
-    geom_x = mx;
-    geom_y = my;
+    geom_x = m.x;
+    geom_y = m.y;
     geom = true;
+    return m;
 }
 
 void Disegno::arco_180(double x1, double y1, double x2, double y2, double z1, double z2, int dir)
 {
-    double mx, my;
-    punto_medio(x1, y1, x2, y2, mx, my);
+    const Punto m = punto_medio(x1, y1, x2, y2);
+    const double mx = m.x, my = m.y;
     const double d = distanza_2punti(x1, y1, x2, y2);
     // A chord of no length has no direction: there is no curve to draw.
     if (!(d > 0.0))
@@ -76,7 +71,7 @@ void Disegno::arco_180(double x1, double y1, double x2, double y2, double z1, do
     const double r = d / 2.0;
     traccia(x1, y1, z1, z2, n, [&](int i) {
         const double a = a0 + kPi + (kPi / n) * i * dir;
-        return Punto2{mx + r * std::cos(a), my + r * std::sin(a)};
+        return Punto{mx + r * std::cos(a), my + r * std::sin(a)};
     });
 }
 
@@ -93,7 +88,7 @@ void Disegno::arco_90(double x1, double y1, double x2, double y2, double z1, dou
     const int s = platform::CInt(std::abs(6.0 - q) / (6.0 - q));
     traccia(x1, y1, z1, z2, n, [&](int i) {
         const double a = kQuarterPi * (4 + s) + a0 + s * (kHalfPi / n) * i;
-        return Punto2{cx + r * std::cos(a), cy + r * std::sin(a)};
+        return Punto{cx + r * std::cos(a), cy + r * std::sin(a)};
     });
 }
 
@@ -117,14 +112,14 @@ void Disegno::oval_90(double x1, double y1, double x2, double y2, double z1, dou
     const int s = q == 0 ? -1 : q;
     traccia(x1, y1, z1, z2, n, [&](int i) {
         const double t = kHalfPi * inizio + s * (kHalfPi / n) * i;
-        return Punto2{cx + std::cos(t) * a, cy - std::sin(t) * b};
+        return Punto{cx + std::cos(t) * a, cy - std::sin(t) * b};
     });
 }
 
 void Disegno::gola_arc(double x1, double y1, double x2, double y2, double z1, double z2, int q)
 {
-    double mx, my;
-    punto_medio(x1, y1, x2, y2, mx, my);
+    const Punto m = punto_medio(x1, y1, x2, y2);
+    const double mx = m.x, my = m.y;
     const double zm = z1 + platform::CInt((z2 - z1) / 2.0);
     const double s = std::abs(6.0 - q) / (6.0 - q);
     arco_90(x1, y1, mx, my, z1, zm, platform::CInt(4.0 - 3.0 * s));
@@ -133,8 +128,8 @@ void Disegno::gola_arc(double x1, double y1, double x2, double y2, double z1, do
 
 void Disegno::gola_ova(double x1, double y1, double x2, double y2, double z1, double z2, int q)
 {
-    double mx, my;
-    punto_medio(x1, y1, x2, y2, mx, my);
+    const Punto m = punto_medio(x1, y1, x2, y2);
+    const double mx = m.x, my = m.y;
     const double zm = z1 + platform::CInt((z2 - z1) / 2.0);
     oval_90(x1, y1, mx, my, z1, zm, q);
     oval_90(mx, my, x2, y2, zm, z2, 1 - q);

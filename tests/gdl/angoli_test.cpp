@@ -33,7 +33,7 @@ TEST_P(Tangent, AtTheEnd)
     const TangentCase& c = GetParam();
     setPath({{0, c.dx, c.dy}});
     ex::percorso(0, kKind) = c.kind;
-    EXPECT_EQ(ex::calcola_e_angolo(0), c.atEnd);
+    EXPECT_EQ(ex::calcola_e_angolo(ex::percorso, 0), c.atEnd);
 }
 
 // A joint is smooth exactly when the element before it arrives in the
@@ -43,10 +43,10 @@ TEST_P(Tangent, AtTheStart)
     const TangentCase& c = GetParam();
     setProfile({toward(c.atStart), {0, c.dx, c.dy}});
     ex::sagoma(1, kKind) = c.kind;
-    EXPECT_EQ(ex::calcola_stato(0), 1);
+    EXPECT_EQ(ex::calcola_stato(ex::sagoma, 0), 1);
     setProfile({toward(c.atStart + 1), {0, c.dx, c.dy}});
     ex::sagoma(1, kKind) = c.kind;
-    EXPECT_EQ(ex::calcola_stato(0), 0);
+    EXPECT_EQ(ex::calcola_stato(ex::sagoma, 0), 0);
 }
 
 const TangentCase kTangents[] = {
@@ -74,18 +74,18 @@ TEST_F(GdlTest, JointStatusOfProfileElements)
 {
     // A quarter circle arriving upwards, then a line going up: smooth.
     setProfile({{ovolo, 100, 100}, {listello, 0, 100}});
-    EXPECT_EQ(ex::calcola_stato(0), 1);
+    EXPECT_EQ(ex::calcola_stato(ex::sagoma, 0), 1);
     // A corner.
     setProfile({{listello, 100, 0}, {listello, 0, 100}});
-    EXPECT_EQ(ex::calcola_stato(0), 0);
+    EXPECT_EQ(ex::calcola_stato(ex::sagoma, 0), 0);
     // Straight on.
     setProfile({{listello, 100, 0}, {listello, 50, 0}});
-    EXPECT_EQ(ex::calcola_stato(0), 1);
+    EXPECT_EQ(ex::calcola_stato(ex::sagoma, 0), 1);
     // An element without extent in x and y makes no smooth joint, before or
     // after it.
     setProfile({{listello, 100, 0}, {listello, 0, 0}, {listello, 50, 0}});
-    EXPECT_EQ(ex::calcola_stato(0), 0);
-    EXPECT_EQ(ex::calcola_stato(1), 0);
+    EXPECT_EQ(ex::calcola_stato(ex::sagoma, 0), 0);
+    EXPECT_EQ(ex::calcola_stato(ex::sagoma, 1), 0);
 }
 
 struct DirectionCase {
@@ -103,8 +103,8 @@ TEST_P(PathDirection, StartAndEnd)
 {
     const DirectionCase& c = GetParam();
     setPath(c.path);
-    EXPECT_EQ(ex::angolo_iniziale_percorso(), c.start);
-    EXPECT_EQ(ex::angolo_finale_percorso(), c.end);
+    EXPECT_EQ(ex::angolo_iniziale_percorso(ex::catena_percorso()), c.start);
+    EXPECT_EQ(ex::angolo_finale_percorso(ex::catena_percorso()), c.end);
 
     // The same directions reach the statement.
     setProfile({{listello, 100, 0}});
